@@ -1,0 +1,1 @@
+#include "graph/graph_state.h"
