@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "app/screens.h"
+#include "ui/look.h"
+#include "ui/services.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  tsp::ui::ApplyApplicationLook(app);
+  tsp::ui::QtMessageBox messages;
+  tsp::ui::SteadyClock clock;
+  tsp::ui::FixedRandomSource random;
+  tsp::Screens screens(tsp::ui::Services{messages, clock, random});
+  screens.SetOnEnd([] { QApplication::quit(); });
+  screens.Start();
+  return QApplication::exec();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace tsp::ui {
+
+// Title of every message box.
+inline const QString ApplicationTitle = QStringLiteral("TSP Simulator");
+
+// A modal box with one OK button; tests put a recorder in its place.
+class MessageBox {
+ public:
+  virtual ~MessageBox() = default;
+  virtual void Show(const QString& text) = 0;
+};
+
+class QtMessageBox final : public MessageBox {
+ public:
+  void Show(const QString& text) override;
+};
+
+// Seconds from a monotonic clock.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual double Seconds() = 0;
+};
+
+class SteadyClock final : public Clock {
+ public:
+  double Seconds() override;
+};
+
+// Single-precision values uniform in [0, 1).
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  virtual float Next() = 0;
+};
+
+// Never seeded from outside: every start of the program draws the same sequence, on every
+// machine and library version (a 32-bit xorshift generator with a fixed starting state).
+class FixedRandomSource final : public RandomSource {
+ public:
+  float Next() override;
+
+ private:
+  std::uint32_t state_ = 0x2545F491u;
+};
+
+// What the windows reach the outside world through.
+struct Services {
+  MessageBox& Messages;
+  Clock& Time;
+  RandomSource& Random;
+};
+
+}  // namespace tsp::ui

@@ -1,0 +1,23 @@
+#include "support/fake_services.h"
+
+#include <QApplication>
+
+namespace tsp::testing {
+
+TestApp::TestApp()
+    : App(std::make_unique<Screens>(ui::Services{Messages, Time, Random})) {
+  App->SetOnEnd([this] { ++Ends; });
+}
+
+TestApp::~TestApp() {
+  App.reset();
+  Settle();
+}
+
+void TestApp::Settle() {
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+}  // namespace tsp::testing

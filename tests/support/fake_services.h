@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "app/screens.h"
+#include "ui/services.h"
+
+namespace tsp::testing {
+
+// Records message texts instead of opening a modal box.
+class RecordingMessageBox final : public ui::MessageBox {
+ public:
+  void Show(const QString& text) override {
+    Texts.append(text);
+    if (OnShow) OnShow(text);
+  }
+  QStringList Texts;
+  // Runs while the "box is open", for tests that check what happens meanwhile.
+  std::function<void(const QString&)> OnShow;
+};
+
+// A clock that only moves when told to.
+class ManualClock final : public ui::Clock {
+ public:
+  double Seconds() override { return Now; }
+  double Now = 1000.0;
+};
+
+// The application's windows wired to recording services; the end of the application is
+// counted, not acted on.
+struct TestApp {
+  TestApp();
+  ~TestApp();
+
+  // Lets queued work run: deferred deletions of unloaded windows and the end-of-application
+  // check.
+  void Settle();
+
+  RecordingMessageBox Messages;
+  ManualClock Time;
+  ui::FixedRandomSource Random;
+  int Ends = 0;
+  std::unique_ptr<Screens> App;
+};
+
+}  // namespace tsp::testing
