@@ -4,8 +4,8 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "graph/graph_build.h"
 #include "graph/graph_state.h"
@@ -18,7 +18,7 @@ struct BoxEntry {
   std::string Weight;
 };
 
-inline MatrixBoxes BoxesWith(std::initializer_list<BoxEntry> entries) {
+inline MatrixBoxes BoxesWith(const std::vector<BoxEntry>& entries) {
   MatrixBoxes boxes;
   boxes.White.fill("0");
   boxes.Red.fill("0");
@@ -30,7 +30,7 @@ inline MatrixBoxes BoxesWith(std::initializer_list<BoxEntry> entries) {
 }
 
 // Loads a graph of vertexCount vertices whose edges sit in the given boxes.
-inline GraphState LoadedGraph(int vertexCount, std::initializer_list<BoxEntry> entries,
+inline GraphState LoadedGraph(int vertexCount, const std::vector<BoxEntry>& entries,
                               std::int16_t iterationCount = 1) {
   GraphState state;
   MatrixBoxes boxes = BoxesWith(entries);
