@@ -32,7 +32,9 @@ Screens::~Screens() {
   form1_.reset();
 }
 
-void Screens::Start() { form1_->Show(); }
+void Screens::Start() {
+  form1_->Show();
+}
 
 GraphState& Screens::Graph() {
   if (!graph_) graph_ = std::make_unique<GraphState>();

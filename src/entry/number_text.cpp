@@ -9,8 +9,12 @@
 namespace tsp {
 namespace {
 
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsBlank(char ch) {
+  return ch == ' ' || ch == '\t' || ch == '\n';
+}
+bool IsDigit(char ch) {
+  return ch >= '0' && ch <= '9';
+}
 
 class Reader {
  public:
@@ -165,7 +169,9 @@ std::optional<std::int16_t> WholeNumber(std::string_view text) {
   return ToInt16(NumericValue(text.substr(start, end - start)));
 }
 
-std::string IntText(std::int16_t value) { return std::to_string(value); }
+std::string IntText(std::int16_t value) {
+  return std::to_string(value);
+}
 
 std::int16_t Add16(std::int16_t a, std::int16_t b) {
   const int sum = a + b;

@@ -23,8 +23,45 @@ void Form::closeEvent(QCloseEvent* event) {
   emit TitleBarClosed();
 }
 
-void StopAllTimers(QWidget* window) {
+WindowSlotBase::WindowSlotBase(Factory create, std::function<void()> onChange)
+    : create_(std::move(create)), onChange_(std::move(onChange)) {}
+
+WindowSlotBase::~WindowSlotBase() {
+  delete window_.data();
+}
+
+Form& WindowSlotBase::LoadForm() {
+  if (!window_) {
+    window_ = create_();
+    QObject::connect(window_.data(), &Form::TitleBarClosed, window_.data(), [this] { Unload(); });
+    window_->Load();
+  }
+  return *window_;
+}
+
+Form& WindowSlotBase::ShowForm() {
+  Form& window = LoadForm();
+  window.show();
+  window.raise();
+  window.activateWindow();
+  return window;
+}
+
+void WindowSlotBase::Hide() {
+  if (!window_) return;
+  window_->hide();
+  onChange_();
+}
+
+void WindowSlotBase::Unload() {
+  if (!window_) return;
+  Form* window = window_.data();
+  window_ = nullptr;
+  // A window on its way out must not tick any more.
   for (QTimer* timer : window->findChildren<QTimer*>()) timer->stop();
+  window->hide();
+  window->deleteLater();
+  onChange_();
 }
 
 }  // namespace tsp::ui

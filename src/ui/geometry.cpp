@@ -12,7 +12,9 @@ QRect ToPixels(const Place& place) {
                TwipsToPixels(place.Height));
 }
 
-void SetPlace(QWidget* widget, const Place& place) { widget->setGeometry(ToPixels(place)); }
+void SetPlace(QWidget* widget, const Place& place) {
+  widget->setGeometry(ToPixels(place));
+}
 
 void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();

@@ -4,8 +4,7 @@
 
 namespace tsp::testing {
 
-TestApp::TestApp()
-    : App(std::make_unique<Screens>(ui::Services{Messages, Time, Random})) {
+TestApp::TestApp() : App(std::make_unique<Screens>(ui::Services{Messages, Time, Random})) {
   App->SetOnEnd([this] { ++Ends; });
 }
 

@@ -1,0 +1,34 @@
+# Shared by the scripts: installs what is missing and configures a build folder.
+# shellcheck shell=bash
+
+TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Installs the Debian packages named that are not installed yet.
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core)
+
+# configure DIR [cmake options...]: configures once, then only when options change.
+configure() {
+  local dir=$1
+  shift
+  local stamp="$*"
+  if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/.tsp-options" 2>/dev/null)" != "$stamp" ]; then
+    cmake -S "$TOP" -B "$dir" -G Ninja "$@" >/dev/null
+    echo "$stamp" >"$dir/.tsp-options"
+  fi
+}
