@@ -48,6 +48,9 @@ class Form3 final : public ui::Form {
   std::int16_t lastRandomWeight = 0;
 
  private:
+  void AddWhiteBox(int index);
+  void AddRedBox(int index);
+
   Screens& screens_;
 };
 
