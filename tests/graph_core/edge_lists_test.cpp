@@ -34,6 +34,9 @@ struct SortCase {
   std::vector<int> LineIds;
   std::vector<int> Boxes;
 };
+void PrintTo(const SortCase& c, std::ostream* os) {
+  *os << c.Name;
+}
 
 class SortedListOfA : public ::testing::TestWithParam<SortCase> {};
 

@@ -102,6 +102,9 @@ struct WeightCase {
   const char* Text;
   std::int16_t Weight;
 };
+void PrintTo(const WeightCase& c, std::ostream* os) {
+  *os << c.Text;
+}
 
 class RecordedWeight : public ::testing::TestWithParam<WeightCase> {};
 

@@ -75,6 +75,9 @@ struct EndCase {
   std::size_t Ticks;
   const char* EdgeList;
 };
+void PrintTo(const EndCase& c, std::ostream* os) {
+  *os << c.Name;
+}
 
 class MstRunEnd : public ::testing::TestWithParam<EndCase> {};
 

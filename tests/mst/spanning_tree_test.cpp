@@ -43,6 +43,9 @@ struct TreeCase {
   std::vector<testing::BoxEntry> Boxes;
   std::vector<int> TreeBoxes;  // ends with the sentinel
 };
+void PrintTo(const TreeCase& c, std::ostream* os) {
+  *os << c.Name;
+}
 
 class SpanningTree : public ::testing::TestWithParam<TreeCase> {};
 
