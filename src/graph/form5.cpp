@@ -58,6 +58,8 @@ Form5::Form5(Screens& screens)
                                            {3000, 0, 2775, 480},
                                            Look{13.5, true, MarkedRed, {}, {}},
                                            {}});
+  // The caption is wider than its box at this size; show its beginning.
+  Title->setCursorPosition(0);
   for (int c = 0; c < 10; ++c) {
     const std::string name = ArrayName("Text2", 10 + c);
     Text2[10 + c] = ui::AddTextBox(this, ControlSpec{name.c_str(),

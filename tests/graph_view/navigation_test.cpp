@@ -21,17 +21,6 @@ TEST(GraphViewNavigation, RearrangeReturnsToTheEditorWithItsEntries) {
   EXPECT_EQ(t.Ends, 0);
 }
 
-TEST(GraphViewNavigation, LineIdViewOpensOnceBesideTheGraph) {
-  TestApp t;
-  Form4& view = OpenGraphView(t, 3, {});
-  Click(view.Command3);
-  Form5* grid = t.App->EdgeIdView().Get();
-  Click(view.Command3);
-  EXPECT_EQ(t.App->EdgeIdView().Get(), grid);
-  EXPECT_TRUE(t.App->EdgeIdView().IsShown());
-  EXPECT_TRUE(t.App->GraphView().IsShown());
-}
-
 TEST(GraphViewNavigation, ExitUnloadsGraphAndEditorButLeavesTheGrid) {
   TestApp t;
   Form4& view = OpenGraphView(t, 3, {});
