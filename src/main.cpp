@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   tsp::ui::ApplyApplicationLook(app);
+  // Lets desktops match the windows with the installed entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tspsimulator.TspSimulator"));
   tsp::ui::QtMessageBox messages;
   tsp::ui::SteadyClock clock;
   tsp::ui::FixedRandomSource random;
