@@ -8,40 +8,21 @@
 #include "graph/edge_lists.h"
 #include "graph_core/random_graph.h"
 #include "graph_core/test_graph.h"
+#include "mst/spanning_tree_run.h"
 
 namespace tsp {
 namespace {
 
 using testing::LoadedGraph;
-
-void ComputeTree(GraphState& state) {
-  BuildVertexEdgeLists(state);
-  BuildSpanningTree(state);
-}
-
-// Box codes of the tree slots up to and including the first sentinel.
-std::vector<int> TreeBoxes(const GraphState& state) {
-  std::vector<int> boxes;
-  for (int s = 0; s < MstSlots; ++s) {
-    boxes.push_back(state.MstBoxes[s]);
-    if (state.MstBoxes[s] == ListSentinel) break;
-  }
-  return boxes;
-}
-
-int TreeWeight(const GraphState& state) {
-  int total = 0;
-  for (int s = 0; s < MstSlots && state.MstWeights[s] != ListSentinel; ++s) {
-    total += state.MstWeights[s];
-  }
-  return total;
-}
+using testing::Play;
+using testing::Until;
 
 struct TreeCase {
   const char* Name;
   int VertexCount;
   std::vector<testing::BoxEntry> Boxes;
-  std::vector<int> TreeBoxes;  // ends with the sentinel
+  std::vector<int> TreeBoxes;
+  const char* EdgeList;
 };
 void PrintTo(const TreeCase& c, std::ostream* os) {
   *os << c.Name;
@@ -49,44 +30,85 @@ void PrintTo(const TreeCase& c, std::ostream* os) {
 
 class SpanningTree : public ::testing::TestWithParam<TreeCase> {};
 
-TEST_P(SpanningTree, TakesTheExpectedEdges) {
-  GraphState state = LoadedGraph(GetParam().VertexCount, GetParam().Boxes);
-  ComputeTree(state);
-  EXPECT_EQ(TreeBoxes(state), GetParam().TreeBoxes);
+TEST_P(SpanningTree, TakesTheExpectedEdgesAndPlaysThem) {
+  const TreeCase& c = GetParam();
+  GraphState state = LoadedGraph(c.VertexCount, c.Boxes);
+  RunSpanningTreeRepetitions(state);
+  EXPECT_EQ(Until(state.MstBoxes), c.TreeBoxes);
+  EXPECT_EQ(Until(state.MstLineIds).size(), c.TreeBoxes.size());
+
+  testing::Played played = Play(state, MstAnimationTick);
+  EXPECT_EQ(played.Ticks.size(), c.TreeBoxes.size() + 1);
+  EXPECT_STREQ(played.Ticks.back().EndMessage, SentinelFoundMessage);
+  EXPECT_EQ(state.EdgeListText, c.EdgeList);
+  EXPECT_EQ(state.AnimationStep, static_cast<int>(c.TreeBoxes.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Graphs, SpanningTree,
     ::testing::Values(
-        // The B-C edge reaches C's list too, so C brings B in.
-        TreeCase{"Triangle", 3, {{0, 1, "10"}, {0, 2, "1"}, {1, 2, "1"}}, {2, 21, 200}},
-        TreeCase{
-            "TriangleBelowDiagonal", 3, {{1, 0, "10"}, {2, 0, "1"}, {2, 1, "1"}}, {2, 21, 200}},
+        // B-C is listed for C too, so C brings B in: total 2, not 11.
+        TreeCase{"Triangle", 3, {{0, 1, "10"}, {0, 2, "1"}, {1, 2, "1"}}, {2, 21}, "A--C,C--B,"},
+        TreeCase{"TriangleBelowDiagonal",
+                 3,
+                 {{1, 0, "10"}, {2, 0, "1"}, {2, 1, "1"}},
+                 {2, 21},
+                 "A--C,C--B,"},
         TreeCase{"FourVertices",
                  4,
                  {{0, 1, "1"}, {1, 3, "2"}, {0, 2, "3"}, {0, 3, "4"}, {1, 2, "4"}, {2, 3, "9"}},
-                 {1, 13, 2, 200}},
+                 {1, 13, 2},
+                 "A--B,B--D,A--C,"},
         // Heads of A (to C) and B (to D) weigh 5 each: the higher-numbered B wins.
-        TreeCase{
-            "TieGoesToHigherVertex", 4, {{0, 1, "1"}, {0, 2, "5"}, {1, 3, "5"}}, {1, 13, 2, 200}},
+        TreeCase{"TieGoesToHigherVertex",
+                 4,
+                 {{0, 1, "1"}, {0, 2, "5"}, {1, 3, "5"}},
+                 {1, 13, 2},
+                 "A--B,B--D,A--C,"},
         TreeCase{"MinusHundredOneBeatsAll",
                  4,
                  {{0, 1, "-100"}, {0, 2, "-101"}, {0, 3, "101"}, {1, 3, "-99"}},
-                 {2, 1, 13, 200}},
+                 {2, 1, 13},
+                 "A--C,A--B,B--D,"},
+        TreeCase{"SingleVertex", 1, {}, {}, ""},
+        TreeCase{"AWithoutEdges", 3, {{1, 2, "4"}}, {}, ""},
+        TreeCase{"Disconnected", 4, {{0, 1, "3"}, {2, 3, "1"}}, {1}, "A--B,"},
         TreeCase{
-            "FirstEdgeIsLightestOfA", 3, {{0, 1, "7"}, {0, 2, "9"}, {1, 2, "-50"}}, {1, 12, 200}},
-        TreeCase{"SingleVertex", 1, {}, {200}}, TreeCase{"AWithoutEdges", 3, {{1, 2, "4"}}, {200}},
-        TreeCase{"Disconnected", 4, {{0, 1, "3"}, {2, 3, "1"}}, {1, 200}},
-        TreeCase{"PartlyReachable", 5, {{0, 1, "3"}, {1, 2, "2"}, {3, 4, "1"}}, {1, 12, 200}}),
+            "PartlyReachable", 5, {{0, 1, "3"}, {1, 2, "2"}, {3, 4, "1"}}, {1, 12}, "A--B,B--C,"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(SpanningTree, SingleVertexEndsAfterTheSentinelSlot) {
-  GraphState state = LoadedGraph(1, {});
-  ComputeTree(state);
-  EXPECT_EQ(state.MstEdgeCount, 1);
-  EXPECT_EQ(state.ToVertex, 0);
-  EXPECT_EQ(state.MstLineIds[0], ListSentinel);
-  EXPECT_EQ(state.MstWeights[0], ListSentinel);
+TEST(MstRun, TicksColourTheTreeLinesAndEndOnce) {
+  // Lines: 0 = A-B, 1 = A-C, 2 = B-C.
+  GraphState state = LoadedGraph(3, {{0, 1, "10"}, {0, 2, "1"}, {1, 2, "1"}});
+  RunSpanningTreeRepetitions(state);
+  testing::Played played = Play(state, MstAnimationTick);
+  EXPECT_EQ(played.Lines, (std::vector<int>{1, 2}));
+  EXPECT_TRUE(played.Ticks[0].ClearLists);
+  EXPECT_FALSE(played.Ticks[1].ClearLists);
+  EXPECT_EQ(played.Ticks.back().ColourLine, -1);
+
+  // A tick delivered after the end finds the same step and ends again without listing more.
+  EXPECT_STREQ(MstAnimationTick(state).EndMessage, SentinelFoundMessage);
+  EXPECT_EQ(state.EdgeListText, "A--C,C--B,");
+
+  // A second run starts its list afresh.
+  RunSpanningTreeRepetitions(state);
+  Play(state, MstAnimationTick);
+  EXPECT_EQ(state.EdgeListText, "A--C,C--B,");
+
+  state.AnimationStep = 100;
+  EXPECT_STREQ(MstAnimationTick(state).EndMessage, AllDoneMessage);
+  EXPECT_EQ(state.AnimationStep, 0);
+  EXPECT_EQ(state.EdgeListText, "A--C,C--B,");
+}
+
+TEST(MstRun, IterationCountDecidesWhetherAnythingIsComputed) {
+  for (std::int16_t iterations : {0, -4, 1, 50}) {
+    GraphState state = LoadedGraph(3, {{0, 1, "1"}, {1, 2, "1"}}, iterations);
+    RunSpanningTreeRepetitions(state);
+    Play(state, MstAnimationTick);
+    EXPECT_EQ(state.EdgeListText, iterations > 0 ? "A--B,B--C," : "") << iterations;
+  }
 }
 
 TEST(SpanningTree, TreeOfAGraphEnteredBelowTheDiagonalMatchesItsMirror) {
@@ -94,17 +116,16 @@ TEST(SpanningTree, TreeOfAGraphEnteredBelowTheDiagonalMatchesItsMirror) {
   for (int round = 0; round < 20; ++round) {
     testing::RandomGraph upper = testing::MakeConnectedGraph(rng, 6);
     testing::RandomGraph lower = upper;
-    for (int r = 0; r < 10; ++r) {
-      for (int c = 0; c < 10; ++c) {
-        lower.Boxes.White[BoxIndex(r, c)] = upper.Boxes.White[BoxIndex(c, r)];
-        lower.Boxes.Red[BoxIndex(r, c)] = upper.Boxes.Red[BoxIndex(c, r)];
-      }
+    for (int box = 0; box < BoxCount; ++box) {
+      const int mirror = BoxIndex(DecodeTo(box), DecodeFrom(box));
+      lower.Boxes.White[box] = upper.Boxes.White[mirror];
+      lower.Boxes.Red[box] = upper.Boxes.Red[mirror];
     }
     GraphState a = testing::LoadRandomGraph(upper);
     GraphState b = testing::LoadRandomGraph(lower);
-    ComputeTree(a);
-    ComputeTree(b);
-    EXPECT_EQ(TreeBoxes(a), TreeBoxes(b));
+    RunSpanningTreeRepetitions(a);
+    RunSpanningTreeRepetitions(b);
+    EXPECT_EQ(a.MstBoxes, b.MstBoxes);
     EXPECT_EQ(a.MstWeights, b.MstWeights);
   }
 }
@@ -115,31 +136,24 @@ TEST(SpanningTree, RandomConnectedGraphsGetAMinimumTree) {
     const int n = std::uniform_int_distribution<int>(1, 8)(rng);
     testing::RandomGraph graph = testing::MakeConnectedGraph(rng, n);
     GraphState state = testing::LoadRandomGraph(graph);
-    ComputeTree(state);
+    RunSpanningTreeRepetitions(state);
 
-    ASSERT_EQ(TreeWeight(state), testing::MinimumTreeWeight(graph)) << "round " << round;
-    const int edges = n - 1;
-    ASSERT_EQ(state.MstBoxes[std::max(edges, 0)], ListSentinel);
+    const std::vector<int> weights = Until(state.MstWeights);
+    ASSERT_EQ(static_cast<int>(weights.size()), n - 1) << "round " << round;
+    int total = 0;
+    for (int w : weights) total += w;
+    ASSERT_EQ(total, testing::MinimumTreeWeight(graph)) << "round " << round;
     std::vector<bool> reached(n, false);
     reached[0] = true;
-    for (int s = 0; s < edges; ++s) {
+    for (int s = 0; s < n - 1; ++s) {
       const int from = DecodeFrom(state.MstBoxes[s]);
       const int to = DecodeTo(state.MstBoxes[s]);
-      ASSERT_TRUE(reached[from]) << "round " << round;
-      ASSERT_FALSE(reached[to]) << "round " << round;
+      ASSERT_TRUE(reached[from] && !reached[to]) << "round " << round;
       reached[to] = true;
-      ASSERT_EQ(state.LineIdOf(to, from) >= 0 ? state.LineIdOf(to, from) : state.LineIdOf(from, to),
-                state.MstLineIds[s]);
+      const int line = std::max(state.LineIdOf(to, from), state.LineIdOf(from, to));
+      ASSERT_EQ(line, state.MstLineIds[s]);
     }
   }
-}
-
-TEST(ShiftList, MovesUpOnlyWhenTheHeadIsEmpty) {
-  VertexList list{200, 3, 4, 200, 200, 200, 200, 200, 200, 7};
-  ShiftList(list);
-  EXPECT_EQ(list, (VertexList{3, 4, 200, 200, 200, 200, 200, 200, 7, 200}));
-  ShiftList(list);
-  EXPECT_EQ(list[0], 3);
 }
 
 }  // namespace

@@ -16,15 +16,7 @@ namespace tsp {
 namespace {
 
 using testing::LoadedGraph;
-
-std::vector<int> TourOf(const GraphState& state) {
-  std::vector<int> tour;
-  for (std::int16_t x : state.Tour) {
-    if (x == ListSentinel) break;
-    tour.push_back(x);
-  }
-  return tour;
-}
+using testing::Until;
 
 struct CycleCase {
   const char* Name;
@@ -44,14 +36,9 @@ TEST_P(LightCycle, KeepsTheFirstLightestCandidate) {
   const CycleCase& c = GetParam();
   GraphState state = LoadedGraph(c.VertexCount, c.Boxes);
   RunLightCycleRepetitions(state);
-  EXPECT_EQ(TourOf(state), c.Tour);
+  EXPECT_EQ(Until(state.Tour), c.Tour);
   EXPECT_EQ(state.BestCycleWeight, c.Weight);
-  std::vector<int> base;
-  for (std::int16_t x : state.BaseCycle) {
-    if (x == ListSentinel) break;
-    base.push_back(x);
-  }
-  EXPECT_EQ(base, c.SpanningTreeTour);
+  EXPECT_EQ(Until(state.BaseCycle), c.SpanningTreeTour);
   for (std::size_t i = c.Tour.size(); i < TourSlots; ++i) ASSERT_EQ(state.Tour[i], ListSentinel);
 }
 
@@ -95,16 +82,9 @@ TEST(LightCycle, AnimationOfTheFourVertexExample) {
   GraphState state = LoadedGraph(
       4, {{0, 1, "1"}, {1, 3, "2"}, {0, 2, "3"}, {0, 3, "4"}, {1, 2, "4"}, {2, 3, "9"}});
   RunLightCycleRepetitions(state);
-  state.AnimationStep = 0;
-  state.TourWeight = 0;
-  int ticks = 0;
-  AnimationTick tick;
-  do {
-    tick = TourAnimationTick(state);
-    ++ticks;
-  } while (tick.EndMessage == nullptr && ticks < 50);
-  EXPECT_EQ(ticks, 5);
-  EXPECT_STREQ(tick.EndMessage, EndReachedMessage);
+  testing::Played played = testing::Play(state, TourAnimationTick);
+  EXPECT_EQ(played.Ticks.size(), 5u);
+  EXPECT_STREQ(played.Ticks.back().EndMessage, EndReachedMessage);
   EXPECT_EQ(state.EdgeListText, "A--D,D--B,B--C,C--A,");
   EXPECT_EQ(state.WeightListText, "4**2**4**3**");
   EXPECT_EQ(state.TourWeight, 13);
@@ -144,10 +124,10 @@ TEST(LightCycle, RandomGraphsNeverWeighMoreThanTheSpanningTreeTour) {
     GraphState state = testing::LoadRandomGraph(graph);
     RunSpanningTreeRepetitions(state);
     SearchTour(state);
-    const std::vector<int> treeTour = TourOf(state);
+    const std::vector<int> treeTour = Until(state.Tour);
 
     BuildLightCycle(state);
-    const std::vector<int> light = TourOf(state);
+    const std::vector<int> light = Until(state.Tour);
     ASSERT_EQ(light.size(), static_cast<std::size_t>(n + 1)) << "round " << round;
     ASSERT_EQ(light.front(), 0);
     ASSERT_EQ(light.back(), 0);
@@ -156,10 +136,7 @@ TEST(LightCycle, RandomGraphsNeverWeighMoreThanTheSpanningTreeTour) {
     ASSERT_EQ(state.BestCycleWeight, ClosedTourWeight(light, graph));
 
     // The animation shows the weight the light cycle computed.
-    state.AnimationStep = 0;
-    state.TourWeight = 0;
-    for (int t = 0; t < 20 && TourAnimationTick(state).EndMessage == nullptr; ++t) {
-    }
+    testing::Play(state, TourAnimationTick);
     ASSERT_EQ(state.TourWeight, state.BestCycleWeight) << "round " << round;
   }
 }

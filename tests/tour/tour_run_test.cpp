@@ -10,29 +10,11 @@
 namespace tsp {
 namespace {
 
-using testing::LoadedGraph;
-
-struct Played {
-  std::vector<AnimationTick> Ticks;
-  std::vector<int> Lines;
-};
-
-// Ticks from step 0 until the first end message, as the window's timer would.
-Played PlayTour(GraphState& state) {
-  Played played;
-  state.AnimationStep = 0;
-  state.TourWeight = 0;
-  for (int guard = 0; guard < 300; ++guard) {
-    played.Ticks.push_back(TourAnimationTick(state));
-    if (played.Ticks.back().ColourLine >= 0) played.Lines.push_back(played.Ticks.back().ColourLine);
-    if (played.Ticks.back().EndMessage != nullptr) break;
-  }
-  return played;
-}
+using testing::Play;
 
 GraphState SearchedGraph(int vertexCount, const std::vector<testing::BoxEntry>& boxes,
                          std::int16_t iterations = 1) {
-  GraphState state = LoadedGraph(vertexCount, boxes, iterations);
+  GraphState state = testing::LoadedGraph(vertexCount, boxes, iterations);
   RunSpanningTreeRepetitions(state);
   RunTourRepetitions(state);
   return state;
@@ -41,7 +23,7 @@ GraphState SearchedGraph(int vertexCount, const std::vector<testing::BoxEntry>& 
 TEST(TourRun, FourVertexTourIsPlayedWithItsWeights) {
   // Lines: 0 = A-B, 1 = A-C, 2 = B-D, 3 = D-C (entered below the diagonal).
   GraphState state = SearchedGraph(4, {{0, 1, "5"}, {0, 2, "7"}, {1, 3, "3"}, {3, 2, "2"}});
-  Played played = PlayTour(state);
+  testing::Played played = Play(state, TourAnimationTick);
 
   ASSERT_EQ(played.Ticks.size(), 5u);
   EXPECT_EQ(state.EdgeListText, "A--B,B--D,D--C,C--A,");
@@ -56,17 +38,12 @@ TEST(TourRun, FourVertexTourIsPlayedWithItsWeights) {
   EXPECT_STREQ(played.Ticks[4].EndMessage, EndReachedMessage);
   EXPECT_TRUE(played.Ticks[4].ShowTourWeight);
   EXPECT_EQ(state.AnimationStep, 4);
-}
 
-TEST(TourRun, PressingAgainRestartsWithEmptyLists) {
-  GraphState state = SearchedGraph(3, {{0, 1, "4"}, {1, 2, "6"}});
-  PlayTour(state);
+  // Pressing again restarts from empty lists and weight 0.
   RunTourRepetitions(state);
-  Played again = PlayTour(state);
-  EXPECT_EQ(again.Ticks.size(), 4u);
-  EXPECT_EQ(state.EdgeListText, "A--B,B--C,C--A,");
-  EXPECT_EQ(state.WeightListText, "4**6**");
-  EXPECT_EQ(state.TourWeight, 10);
+  Play(state, TourAnimationTick);
+  EXPECT_EQ(state.WeightListText, "5**3**2**7**");
+  EXPECT_EQ(state.TourWeight, 17);
 }
 
 struct EndCase {
@@ -89,7 +66,7 @@ class TourRunEnd : public ::testing::TestWithParam<EndCase> {};
 TEST_P(TourRunEnd, EndsWithTheTourWeight) {
   const EndCase& c = GetParam();
   GraphState state = SearchedGraph(c.VertexCount, c.Boxes, c.Iterations);
-  Played played = PlayTour(state);
+  testing::Played played = Play(state, TourAnimationTick);
   EXPECT_EQ(played.Ticks.size(), c.Ticks);
   EXPECT_STREQ(played.Ticks.back().EndMessage, c.EndMessage);
   EXPECT_TRUE(played.Ticks.back().ShowTourWeight);
@@ -103,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EndCase{
             "NoIterationsOnAFreshLoad", 3, 0, {{0, 1, "4"}}, 1, SentinelFoundMessage, "", "", 0},
+        EndCase{"NegativeIterations", 3, -2, {{0, 1, "4"}}, 1, SentinelFoundMessage, "", "", 0},
         EndCase{"TwoVerticesNegativeWeight",
                 2,
                 1,
@@ -123,23 +101,29 @@ INSTANTIATE_TEST_SUITE_P(
                 EndReachedMessage,
                 "A--B,B--C,C--A,",
                 "3**-4**",
-                -1}),
+                -1},
+        EndCase{"ManyIterations",
+                3,
+                40,
+                {{0, 1, "4"}, {1, 2, "6"}},
+                4,
+                EndReachedMessage,
+                "A--B,B--C,C--A,",
+                "4**6**",
+                10}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(TourRun, StepPastTheTourFindsTheSentinel) {
+TEST(TourRun, StepsOutsideTheTourEndTheRun) {
   GraphState state = SearchedGraph(3, {{0, 1, "4"}, {1, 2, "6"}});
+  // Another animation moved the shared step past the tour's last pair.
   state.AnimationStep = 5;
-  state.TourWeight = 9;
-  const AnimationTick tick = TourAnimationTick(state);
+  AnimationTick tick = TourAnimationTick(state);
   EXPECT_STREQ(tick.EndMessage, SentinelFoundMessage);
   EXPECT_TRUE(tick.ShowTourWeight);
   EXPECT_EQ(state.AnimationStep, 5);
-}
 
-TEST(TourRun, StepHundredEndsWithAllDone) {
-  GraphState state = SearchedGraph(3, {{0, 1, "4"}, {1, 2, "6"}});
   state.AnimationStep = 100;
-  const AnimationTick tick = TourAnimationTick(state);
+  tick = TourAnimationTick(state);
   EXPECT_STREQ(tick.EndMessage, AllDoneMessage);
   EXPECT_FALSE(tick.ShowTourWeight);
   EXPECT_EQ(state.AnimationStep, 0);
