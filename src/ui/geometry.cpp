@@ -59,6 +59,8 @@ QLineEdit* AddTextBox(QWidget* parent, const ControlSpec& spec) {
   // A text box takes whatever is typed or pasted, however long.
   box->setMaxLength(1 << 20);
   Apply(box, spec);
+  // A text wider than its box shows its beginning, as it was designed to be read.
+  box->setCursorPosition(0);
   return box;
 }
 
