@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/form1.h"
 #include "app/form6.h"
@@ -249,6 +252,33 @@ TEST(RandomSource, SameSequenceEveryStartAndBelowOne) {
     ASSERT_GE(x, 0.0f);
     ASSERT_LT(x, 1.0f);
   }
+}
+
+}  // namespace
+}  // namespace tsp
+
+namespace tsp {
+namespace {
+
+TEST(MessageBox, ModalWithTheTextOneOkAndNoIcon) {
+  ui::QtMessageBox messages;
+  QTimer answer;
+  answer.setInterval(10);
+  int seen = 0;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    ++seen;
+    EXPECT_EQ(box->text(), "Number must be 1's or 0's in white boxes ");
+    EXPECT_EQ(box->windowTitle(), "TSP Simulator");
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    ASSERT_EQ(box->buttons().size(), 1);
+    box->button(QMessageBox::Ok)->click();
+  });
+  answer.start();
+  messages.Show(QStringLiteral("Number must be 1's or 0's in white boxes "));
+  EXPECT_EQ(seen, 1);
 }
 
 }  // namespace
