@@ -6,8 +6,7 @@
 
 namespace tsp {
 
-// Rebuilds the sorted edge lists of all ten vertices from the edge grid. The spanning-tree
-// computation consumes them, so it is called right before every such computation.
+// Rebuilds the sorted edge lists of all ten vertices from the entries recorded at load.
 void BuildVertexEdgeLists(GraphState& state);
 
 // Fills the three parallel lists of one vertex and sorts them by weight. Slot j describes the
@@ -18,9 +17,13 @@ void BuildVertexEdgeLists(GraphState& state);
 void LoadVertexEdgeList(const GraphState& state, VertexList& weights, VertexList& lineIds,
                         VertexList& boxes, int vertex);
 
-// Nine full bubble-sort passes that exchange unless strictly less; the order it leaves among
-// equal weights decides which edge the spanning tree takes first.
+// Leaves the three lists as nine full bubble-sort passes that exchange unless strictly less
+// would; the order among equal weights decides which edge the spanning tree takes first.
 void SortVertexEdgeList(VertexList& weights, VertexList& lineIds, VertexList& boxes);
+
+// The position of slot among the slots of the same weight once the list is sorted (0 for the
+// first of them), without sorting.
+int EqualWeightRank(const VertexList& weights, int slot);
 
 // "A" to "J" for 0 to 9; any other vertex leaves letter as it was.
 void VertexLetter(int vertex, std::string& letter);

@@ -35,6 +35,8 @@ void ResetRunArrays(GraphState& state) {
   state.Tour.fill(ListSentinel);
   state.BaseCycle.fill(ListSentinel);
   state.BestCycle.fill(ListSentinel);
+  state.TourArraysUsed = 0;
+  state.CycleArraysUsed = 0;
 }
 
 void SymmetriseMatrix(MatrixBoxes& boxes) {
@@ -78,6 +80,19 @@ void RecordEdges(GraphState& state, const MatrixBoxes& boxes) {
   }
 }
 
+// Slot j of vertex v lists the edge between v and j whichever of its boxes was kept.
+void RecordListedEntries(GraphState& state) {
+  for (int v = 0; v < MaxVertices; ++v) {
+    for (int j = 0; j < MaxVertices; ++j) {
+      const EdgeGridCell& own = state.EdgeGrid[BoxIndex(v, j)];
+      const EdgeGridCell& mirror = state.EdgeGrid[BoxIndex(j, v)];
+      const EdgeGridCell* kept = own.Listed ? &own : (mirror.Listed ? &mirror : nullptr);
+      state.ListedWeights[v][j] = kept != nullptr ? kept->Weight : ListSentinel;
+      state.ListedLineIds[v][j] = kept != nullptr ? kept->LineId : ListSentinel;
+    }
+  }
+}
+
 }  // namespace
 
 std::int16_t WeightOfText(const std::string& text) {
@@ -101,6 +116,7 @@ void LoadGraphState(GraphState& state, std::int16_t vertexCount, std::int16_t it
   DrawEdges(state, boxes, edges);
   state.EdgeGrid.fill(EdgeGridCell{});
   RecordEdges(state, boxes);
+  RecordListedEntries(state);
 }
 
 }  // namespace tsp

@@ -65,6 +65,12 @@ struct GraphState {
 
   std::array<EdgeGridCell, BoxCount> EdgeGrid{};
 
+  // The entries of the vertex edge lists before sorting, taken from the edge grid once per load:
+  // ListedWeights[v][j] and ListedLineIds[v][j] describe slot j of vertex v (the edge between
+  // v and j, whichever of its two boxes was kept), the sentinel where there is none.
+  std::array<VertexList, MaxVertices> ListedWeights{};
+  std::array<VertexList, MaxVertices> ListedLineIds{};
+
   std::array<VertexList, MaxVertices> VertexEdgeWeights{};
   std::array<VertexList, MaxVertices> VertexEdgeLineIds{};
   std::array<VertexList, MaxVertices> VertexEdgeBoxes{};
@@ -94,13 +100,17 @@ struct GraphState {
   std::int16_t CandidateVertex = 0;
   bool CandidateOutside = false;
 
-  // Working arrays of the tour search.
+  // Working arrays of the tour search. EdgeWork, ChildListMarks and VertexUsed belong to the
+  // step-by-step walk, which only lists that are not those of a tree need.
   TourList EdgeWork{};
   TourList ChildLists{};
   TourList ChildListMarks{};
   TourList TreeWalk{};
   TourList VertexUsed{};
   TourList Tour{};
+  // From this index on ChildLists holds 0 and TreeWalk and Tour the sentinel, so a search
+  // clears only what an earlier one wrote. TourSlots when that is not known.
+  std::int16_t TourArraysUsed = TourSlots;
 
   // Tour run and light cycle.
   std::int16_t TourWeight = 0;
@@ -110,6 +120,8 @@ struct GraphState {
   TourList BaseCycle{};
   TourList BestCycle{};
   std::int16_t BestCycleWeight = 0;
+  // From this index on BaseCycle and BestCycle hold the sentinel; TourSlots when not known.
+  std::int16_t CycleArraysUsed = TourSlots;
 
   static constexpr bool InRange(int v) { return v >= 0 && v < MaxVertices; }
 };
