@@ -1,132 +1,117 @@
 #include "mst/spanning_tree.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstdint>
+#include <limits>
+
+#include "graph/edge_lists.h"
 
 namespace tsp {
 namespace {
 
-bool IsVertex(int v) {
-  return v >= 0 && v < MaxVertices;
+// An entry of vertex from with the given weight, as one number: a lighter entry is smaller
+// and, between equal weights, an entry from a higher-numbered vertex is smaller, which is the
+// order in which the tree takes them.
+constexpr std::int16_t EntryKey(int weight, int from) {
+  return static_cast<std::int16_t>((weight + 256) * 16 + (MaxVertices - 1 - from));
 }
-
-void RemoveListHead(GraphState& state, int vertex) {
-  ClearListHead(state, state.VertexEdgeWeights[vertex], state.VertexEdgeBoxes[vertex],
-                state.VertexEdgeLineIds[vertex]);
-  ShiftListHeads(state.VertexEdgeWeights[vertex], state.VertexEdgeBoxes[vertex],
-                 state.VertexEdgeLineIds[vertex]);
+int KeyVertex(std::int16_t key) {
+  return MaxVertices - 1 - key % 16;
 }
+// Every key at or above this one stands for an empty slot.
+constexpr std::int16_t NoEntry = EntryKey(ListSentinel, MaxVertices - 1);
+// Never below a key: a tree vertex is never chosen.
+constexpr std::int16_t InsideTree = std::numeric_limits<std::int16_t>::max();
 
-std::int16_t CountTreeVertices(const GraphState& state) {
-  std::int16_t count = 0;
-  for (std::int16_t flag : state.InTree) count = static_cast<std::int16_t>(count + flag);
-  return count;
-}
+using EntryKeys = std::array<std::int16_t, MaxVertices>;
 
-// Drops the heads of vertex that lead into the tree, stopping at the first one leading out.
-void CleanList(GraphState& state, int vertex) {
-  state.CandidateOutside = false;
-  while (state.VertexEdgeWeights[vertex][0] < ListSentinel && !state.CandidateOutside) {
-    const std::int16_t box = state.VertexEdgeBoxes[vertex][0];
-    state.FromVertex = DecodeFrom(box);
-    state.ToVertex = DecodeTo(box);
-    state.CandidateVertex = state.ToVertex;
-    TestOutsideTree(state, state.CandidateVertex);
-    if (!state.CandidateOutside) RemoveListHead(state, vertex);
+// Lowers the best key of every vertex outside the tree by the entries of from. A tree vertex's
+// mask turns every key into InsideTree, so its best key stays there.
+void OfferEntries(const GraphState& state, EntryKeys& best, const EntryKeys& treeMask, int from) {
+  const VertexList& weights = state.ListedWeights[from];
+  for (int u = 0; u < MaxVertices; ++u) {
+    assert(weights[u] >= -101 && (weights[u] <= 101 || weights[u] == ListSentinel));
+    const auto key = static_cast<std::int16_t>(EntryKey(weights[u], from) | treeMask[u]);
+    best[u] = std::min(best[u], key);
   }
+}
+
+// The vertex outside the tree that the next tree edge reaches, -1 when no entry leads out.
+// Each outside vertex holds the best entry into it from the tree, so the smallest key is the
+// lightest head of the highest-numbered tree vertex; equal keys are entries of that one
+// vertex, and of those its sorted list holds first the one to take.
+int SelectTreeVertex(const GraphState& state, const EntryKeys& best) {
+  std::int16_t key = NoEntry;
+  int to = -1;
+  bool tie = false;
+  for (int u = 0; u < MaxVertices; ++u) {
+    if (best[u] < key) {
+      key = best[u];
+      to = u;
+      tie = false;
+    } else if (best[u] == key && to >= 0) {
+      tie = true;
+    }
+  }
+  if (!tie) return to;
+  const VertexList& weights = state.ListedWeights[KeyVertex(key)];
+  int rank = EqualWeightRank(weights, to);
+  for (int u = to + 1; u < MaxVertices; ++u) {
+    if (best[u] != key) continue;
+    const int r = EqualWeightRank(weights, u);
+    if (r < rank) {
+      rank = r;
+      to = u;
+    }
+  }
+  return to;
 }
 
 }  // namespace
 
 void BuildSpanningTree(GraphState& state) {
-  assert(state.VertexCount >= 1 && state.VertexCount <= MaxVertices);
-  // The first edge is A's lightest entry, taken without a test: only A is in the tree yet.
-  RecordTreeEdge(state, 0, state.VertexEdgeWeights[0], state.VertexEdgeBoxes[0],
-                 state.VertexEdgeLineIds[0]);
-  state.FromVertex = DecodeFrom(state.MstBoxes[0]);
-  state.ToVertex = DecodeTo(state.MstBoxes[0]);
-  RemoveListHead(state, 0);
+  const int n = state.VertexCount;
+  assert(n >= 1 && n <= MaxVertices);
+  // All ten vertices take part: boxes kept while hidden can list edges beyond the count.
+  EntryKeys best;
+  best.fill(NoEntry);
+  EntryKeys treeMask{};
+  best[0] = InsideTree;
+  treeMask[0] = InsideTree;
   state.InTree.fill(0);
   state.InTree[0] = 1;
-  state.TreeVertexCount = 1;
-  state.MstEdgeCount = 1;
-  MarkInTree(state, state.ToVertex);
-  state.TreeVertexCount = CountTreeVertices(state);
+  OfferEntries(state, best, treeMask, 0);
 
-  while (state.TreeVertexCount < state.VertexCount) {
-    SelectTreeVertex(state);
-    // Cleaned heads all lead out of the tree, so an empty best head means no tree vertex can
-    // reach the rest of the graph: taking it would record the sentinel and loop forever.
-    if (state.BestWeight >= ListSentinel) break;
-    TakeListHead(state, state.ChosenVertex);
-    MarkInTree(state, state.ToVertex);
-    ++state.MstEdgeCount;
-    state.TreeVertexCount = CountTreeVertices(state);
+  int treeCount = 1;
+  int edges = 0;
+  // A's lightest entry is taken whatever the vertex count says.
+  while (edges == 0 || treeCount < n) {
+    const int to = SelectTreeVertex(state, best);
+    if (to < 0) break;
+    const int from = KeyVertex(best[to]);
+    state.MstWeights[edges] = state.ListedWeights[from][to];
+    state.MstLineIds[edges] = state.ListedLineIds[from][to];
+    state.MstBoxes[edges] = BoxIndex(from, to);
+    ++edges;
+    state.InTree[to] = 1;
+    ++treeCount;
+    best[to] = InsideTree;
+    treeMask[to] = InsideTree;
+    OfferEntries(state, best, treeMask, to);
   }
-  // Normally already empty since the load; written anyway so the animation and the tour
-  // search always find the end right behind the last edge.
-  if (state.MstEdgeCount < MstSlots) {
-    state.MstWeights[state.MstEdgeCount] = ListSentinel;
-    state.MstLineIds[state.MstEdgeCount] = ListSentinel;
-    state.MstBoxes[state.MstEdgeCount] = ListSentinel;
+
+  state.TreeVertexCount = static_cast<std::int16_t>(treeCount);
+  // A tree without an edge still has its (empty) first slot.
+  state.MstEdgeCount = static_cast<std::int16_t>(std::max(edges, 1));
+  for (int slot : {edges, static_cast<int>(state.MstEdgeCount)}) {
+    state.MstWeights[slot] = ListSentinel;
+    state.MstLineIds[slot] = ListSentinel;
+    state.MstBoxes[slot] = ListSentinel;
   }
-}
-
-void SelectTreeVertex(GraphState& state) {
-  if (state.TreeVertexCount >= state.VertexCount) return;
-  for (int v = 0; v < MaxVertices; ++v) {
-    CleanList(state, v);
-    const std::int16_t head = state.VertexEdgeWeights[v][0];
-    if (v == 0) {
-      state.BestWeight = head;
-      state.ChosenVertex = 0;
-    } else if (state.InTree[v] == 1 && head <= state.BestWeight) {
-      state.ChosenVertex = static_cast<std::int16_t>(v);
-      state.BestWeight = head;
-    }
-  }
-}
-
-void TakeListHead(GraphState& state, int vertex) {
-  assert(IsVertex(vertex));
-  RecordTreeEdge(state, state.MstEdgeCount, state.VertexEdgeWeights[vertex],
-                 state.VertexEdgeBoxes[vertex], state.VertexEdgeLineIds[vertex]);
-  RemoveListHead(state, vertex);
-}
-
-void RecordTreeEdge(GraphState& state, int slot, const VertexList& weights, const VertexList& boxes,
-                    const VertexList& lineIds) {
-  assert(slot >= 0 && slot < MstSlots);
-  state.MstWeights[slot] = weights[0];
-  state.MstLineIds[slot] = lineIds[0];
-  state.MstBoxes[slot] = boxes[0];
-}
-
-void ClearListHead(GraphState& state, VertexList& weights, VertexList& boxes, VertexList& lineIds) {
-  state.FromVertex = DecodeFrom(boxes[0]);
-  state.ToVertex = DecodeTo(boxes[0]);
-  weights[0] = ListSentinel;
-  lineIds[0] = ListSentinel;
-  boxes[0] = ListSentinel;
-}
-
-void ShiftListHeads(VertexList& weights, VertexList& boxes, VertexList& lineIds) {
-  ShiftList(boxes);
-  ShiftList(weights);
-  ShiftList(lineIds);
-}
-
-void ShiftList(VertexList& list) {
-  if (list[0] != ListSentinel) return;
-  for (int i = 0; i < MaxVertices - 1; ++i) list[i] = list[i + 1];
-  list[MaxVertices - 1] = ListSentinel;
-}
-
-void MarkInTree(GraphState& state, int vertex) {
-  if (IsVertex(vertex)) state.InTree[vertex] = 1;
-}
-
-void TestOutsideTree(GraphState& state, int vertex) {
-  state.CandidateOutside = IsVertex(vertex) && state.InTree[vertex] == 0;
+  const std::int16_t last = state.MstBoxes[std::max(edges - 1, 0)];
+  state.FromVertex = DecodeFrom(last);
+  state.ToVertex = DecodeTo(last);
 }
 
 }  // namespace tsp

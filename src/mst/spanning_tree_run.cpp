@@ -6,10 +6,7 @@
 namespace tsp {
 
 void RunSpanningTreeRepetitions(GraphState& state) {
-  for (std::int16_t i = 0; i < state.IterationCount; ++i) {
-    BuildVertexEdgeLists(state);
-    BuildSpanningTree(state);
-  }
+  for (std::int16_t i = 0; i < state.IterationCount; ++i) BuildSpanningTree(state);
 }
 
 AnimationTick MstAnimationTick(GraphState& state) {

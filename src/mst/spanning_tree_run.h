@@ -5,8 +5,8 @@
 
 namespace tsp {
 
-// The timed part of the spanning-tree run: IterationCount times the list rebuild and the tree
-// computation (each repetition computes the same tree; nothing at all when IterationCount <= 0).
+// The timed part of the spanning-tree run: IterationCount times the whole tree computation
+// (each repetition computes the same tree; nothing at all when IterationCount <= 0).
 void RunSpanningTreeRepetitions(GraphState& state);
 
 // One tick of the spanning-tree animation: the edge in slot AnimationStep is listed as
