@@ -1,76 +1,96 @@
 #include "tour/light_cycle.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstdint>
 #include <utility>
 
-#include "entry/number_text.h"
-#include "graph/edge_lists.h"
 #include "mst/spanning_tree.h"
 #include "tour/tour_search.h"
 
 namespace tsp {
 namespace {
 
-// Weight of the closed tour in Tour over its consecutive pairs, into TourWeight. A pair joined
-// by no line adds nothing, exactly as the animation will show it.
-void WeighCandidate(GraphState& state) {
-  state.TourWeight = 0;
-  for (int s = 0; s + 1 < TourSlots && state.Tour[s] < ListSentinel; ++s) {
-    if (state.Tour[s + 1] >= ListSentinel) break;
-    state.FromVertex = state.Tour[s];
-    state.ToVertex = state.Tour[s + 1];
-    const std::int16_t weight = state.LineIdOf(state.FromVertex, state.ToVertex) >= 0
-                                    ? state.EdgeWeightOf(state.FromVertex, state.ToVertex)
-                                    : state.EdgeWeightOf(state.ToVertex, state.FromVertex);
-    state.TourWeight = Add16(state.TourWeight, weight);
-  }
+// A tour of the light cycle: its vertices up to and including the return to the start.
+struct Cycle {
+  std::array<std::int16_t, MaxVertices + 1> Vertices;
+  int Length = 0;
+};
+
+// The weight of the pair's line whichever way it was drawn, 0 when none joins them.
+std::int16_t PairWeight(const GraphState& state, int from, int to) {
+  return state.LineIdOf(from, to) >= 0 ? state.EdgeWeightOf(from, to)
+                                       : state.EdgeWeightOf(to, from);
 }
 
-// Index of the closing vertex of a tour: its length without the return to the start.
-int ClosingIndex(const TourList& tour) {
-  int m = 0;
-  while (m + 1 < TourSlots && tour[m + 1] < ListSentinel) ++m;
-  return m;
+// Over the consecutive pairs of the closed tour, exactly as the animation will add them up.
+// At most eleven pairs of weights within -101..101: the sum cannot leave 16 bits.
+std::int16_t CycleWeight(const GraphState& state, const Cycle& cycle) {
+  int weight = 0;
+  for (int s = 0; s + 1 < cycle.Length; ++s) {
+    weight += PairWeight(state, cycle.Vertices[s], cycle.Vertices[s + 1]);
+  }
+  assert(weight >= INT16_MIN && weight <= INT16_MAX);
+  return static_cast<std::int16_t>(weight);
 }
 
 }  // namespace
 
 void BuildLightCycle(GraphState& state) {
   assert(state.VertexCount >= 1 && state.VertexCount <= MaxVertices);
-  BuildVertexEdgeLists(state);
   BuildSpanningTree(state);
   SearchTour(state);
 
+  // P, the spanning-tree tour: its distinct vertices, then the start again.
+  Cycle base;
+  while (base.Length < TourSlots && state.Tour[base.Length] < ListSentinel) {
+    assert(base.Length <= MaxVertices);
+    base.Vertices[base.Length] = state.Tour[base.Length];
+    ++base.Length;
+  }
+  assert(base.Length >= 2);
   const int n = state.VertexCount;
-  // A partial tree gives a shorter P: exchanges stay inside it, so its closing vertex and the
-  // sentinel behind it never move into the middle of a candidate.
-  const int closing = ClosingIndex(state.Tour);
+  // The last entry of P is its return to the start: exchanges stay in front of it, so for a
+  // partial tree neither it nor the sentinel behind it moves into a candidate's middle.
+  const int closing = base.Length - 1;
+
+  Cycle best = base;
+  std::int16_t bestWeight = 0;
+  Cycle candidate = base;
+  std::int16_t weight = 0;
   for (int i = 0; i <= n; ++i) {
-    WeighCandidate(state);
-    if (i == 0) {
-      state.BestCycleWeight = state.TourWeight;
-      state.BestCycle = state.Tour;
-      state.BaseCycle = state.Tour;
+    weight = CycleWeight(state, candidate);
+    // The first candidate is P itself; later ones replace the best only when strictly lighter.
+    if (i == 0 || weight < bestWeight) {
+      bestWeight = weight;
+      best = candidate;
     }
-    if (state.BestCycleWeight > state.TourWeight) {
-      state.BestCycleWeight = state.TourWeight;
-      state.BestCycle = state.Tour;
-    }
-    state.Tour = state.BaseCycle;
+    candidate = base;
     if (i >= n - 1) {
-      for (int j = 0; j < n; ++j) state.Tour[j] = static_cast<std::int16_t>(j);
-      state.Tour[n] = state.BaseCycle[0];
-      for (int j = n + 1; j < TourSlots; ++j) state.Tour[j] = ListSentinel;
+      // The plain vertex order, closed by P's start.
+      for (int j = 0; j < n; ++j) candidate.Vertices[j] = static_cast<std::int16_t>(j);
+      candidate.Vertices[n] = base.Vertices[0];
+      candidate.Length = n + 1;
     } else if (i + 1 < closing) {
-      std::swap(state.Tour[1], state.Tour[i + 1]);
+      std::swap(candidate.Vertices[1], candidate.Vertices[i + 1]);
     }
   }
-  state.Tour = state.BestCycle;
+
+  // What the step-by-step weighing leaves behind: the last candidate weighed (the vertex
+  // order) in TourWeight and its last pair, P in BaseCycle, the winner in BestCycle and Tour.
+  state.TourWeight = weight;
+  state.FromVertex = static_cast<std::int16_t>(n - 1);
+  state.ToVertex = base.Vertices[0];
+  state.BestCycleWeight = bestWeight;
+  StoreFront(state.BaseCycle, base.Vertices, base.Length, state.CycleArraysUsed, ListSentinel);
+  StoreFront(state.BestCycle, best.Vertices, best.Length, state.CycleArraysUsed, ListSentinel);
+  state.CycleArraysUsed = static_cast<std::int16_t>(std::max(base.Length, best.Length));
+  StoreFront(state.Tour, best.Vertices, best.Length, state.TourArraysUsed, ListSentinel);
+  state.TourArraysUsed = std::max(state.TourArraysUsed, static_cast<std::int16_t>(best.Length));
 }
 
 void RunLightCycleRepetitions(GraphState& state) {
   for (state.RunIteration = 0; state.RunIteration < state.IterationCount; ++state.RunIteration) {
-    BuildVertexEdgeLists(state);
     BuildLightCycle(state);
   }
 }
