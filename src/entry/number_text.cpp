@@ -57,8 +57,13 @@ double DecimalValue(const std::string& digits, long pointPosition, long exponent
   if (first == std::string::npos) return negative ? -0.0 : 0.0;
   // Scientific form d.ddddE(x) keeps from_chars away from huge digit strings.
   const long magnitude = pointPosition - static_cast<long>(first) - 1 + exponent;
-  std::string text = (negative ? "-" : "") + digits.substr(first, 1) + "." +
-                     digits.substr(first + 1, 40) + "e" + std::to_string(magnitude);
+  std::string text;
+  if (negative) text.push_back('-');
+  text.push_back(digits[first]);
+  text.push_back('.');
+  text.append(digits, first + 1, 40);
+  text.push_back('e');
+  text.append(std::to_string(magnitude));
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (result.ec == std::errc::result_out_of_range) {

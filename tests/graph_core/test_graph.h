@@ -25,7 +25,7 @@ inline MatrixBoxes BoxesWith(const std::vector<BoxEntry>& entries) {
   boxes.White.fill("0");
   boxes.Red.fill("0");
   for (const BoxEntry& e : entries) {
-    boxes.White[BoxIndex(e.Row, e.Column)] = "1";
+    boxes.White[BoxIndex(e.Row, e.Column)].assign(1, '1');  // not = "1": a false -Wrestrict in g++ 12
     boxes.Red[BoxIndex(e.Row, e.Column)] = e.Weight;
   }
   return boxes;
