@@ -24,7 +24,7 @@ namespace {
 // Keeps the last message instead of blocking on a modal box.
 class LastMessage final : public tsp::ui::MessageBox {
  public:
-  void Show(const QString& text) override { Text = text; }
+  void Present(const QString& text) override { Text = text; }
   QString Text;
 };
 

@@ -406,15 +406,20 @@ void Form4::Command6_Click() {
   graph.TourWeight = 0;
 }
 
+// An animation waits while any message box is open: its end would open a second box over the
+// first one (an input message of the matrix editor, say).
 void Form4::Timer1_Timer() {
+  if (screens_.Services().Messages.IsOpen()) return;
   ApplyTick(MstAnimationTick(screens_.Graph()), Timer1, TreeOrange, false);
 }
 
 void Form4::Timer2_Timer() {
+  if (screens_.Services().Messages.IsOpen()) return;
   ApplyTick(TourAnimationTick(screens_.Graph()), Timer2, TourGreen, true);
 }
 
 void Form4::Timer3_Timer() {
+  if (screens_.Services().Messages.IsOpen()) return;
   ApplyTick(TourAnimationTick(screens_.Graph()), Timer3, CycleYellow, true);
 }
 

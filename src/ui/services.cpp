@@ -5,7 +5,13 @@
 
 namespace tsp::ui {
 
-void QtMessageBox::Show(const QString& text) {
+void MessageBox::Show(const QString& text) {
+  ++openBoxes_;
+  Present(text);
+  --openBoxes_;
+}
+
+void QtMessageBox::Present(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.exec();

@@ -12,12 +12,21 @@ inline const QString ApplicationTitle = QStringLiteral("TSP Simulator");
 class MessageBox {
  public:
   virtual ~MessageBox() = default;
-  virtual void Show(const QString& text) = 0;
+  // Returns when the box is closed.
+  void Show(const QString& text);
+  // While a box is open its nested event loop still delivers timer ticks.
+  bool IsOpen() const { return openBoxes_ > 0; }
+
+ protected:
+  virtual void Present(const QString& text) = 0;
+
+ private:
+  int openBoxes_ = 0;
 };
 
 class QtMessageBox final : public MessageBox {
- public:
-  void Show(const QString& text) override;
+ protected:
+  void Present(const QString& text) override;
 };
 
 // Seconds from a monotonic clock.

@@ -12,7 +12,7 @@ namespace tsp::testing {
 // Records message texts instead of opening a modal box.
 class RecordingMessageBox final : public ui::MessageBox {
  public:
-  void Show(const QString& text) override {
+  void Present(const QString& text) override {
     Texts.append(text);
     if (OnShow) OnShow(text);
   }
