@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace tsp::testing {
+
+enum class Act {
+  Start,  // a fresh program start: the start screen and nothing else
+  Click,  // a mouse click on a button
+  Type,   // select all with the keyboard, then type the text key by key
+  Paste,  // select all with the keyboard, then paste the text from the clipboard
+  Enter,  // the Enter key in a box
+  Close,  // the title-bar close button
+  Tick,   // one tick of a running timer
+};
+
+// One user action, named by window title and control object name so that a list of them can
+// be written down as code and replayed.
+struct Action {
+  Action(Act kind, const char* window = "", const char* control = "", const char16_t* text = u"",
+         int nestedTicks = 0);
+  Action(Act kind, QString window, QString control, QString text, int nestedTicks);
+
+  Act Kind;
+  QString Window;
+  QString Control;
+  QString Text;
+  // Ticks of the running animation while a message box raised by this action is open (the
+  // real box runs a nested event loop in which timers keep firing).
+  int NestedTicks = 0;
+};
+
+// The actions as C++ initialisers, ready to paste into a replay test.
+QString ActionListCode(const std::vector<Action>& actions);
+
+// How far sessions got, so that a generator that stops reaching the runs is noticed.
+struct SessionCounts {
+  int Actions = 0;
+  int Starts = 0;
+  int GraphViews = 0;  // loads of the graph view
+  int TreeRunEnds = 0;
+  int TourRunEnds = 0;
+  int Rejections = 0;  // messages about a wrong input
+};
+
+class SessionDriver;
+
+// Drives the real windows with user actions and checks after every action that the program is
+// in a state its design allows.
+class MonkeySession {
+ public:
+  MonkeySession();
+  ~MonkeySession();
+
+  // Performs the action and checks every invariant. Returns the first broken one, or an empty
+  // text.
+  QString Perform(const Action& action);
+
+  // An action that a user could take now: a program start when no window is left.
+  Action Pick(std::mt19937& random);
+
+  const SessionCounts& Counts() const;
+
+ private:
+  std::unique_ptr<SessionDriver> driver_;
+};
+
+struct SessionResult {
+  std::vector<Action> Performed;  // up to and including the failing action
+  QString Failure;                // empty when every invariant held
+  SessionCounts Counts;
+};
+
+// Starts the program and lets a seeded generator pick actionCount actions.
+SessionResult RunRandomSession(unsigned seed, int actionCount);
+
+// Performs the actions in order; stops at the first broken invariant.
+SessionResult Replay(const std::vector<Action>& actions);
+
+// A shorter list that breaks the same invariant: the actions from the last program start,
+// then without every chunk that is not needed for the failure.
+std::vector<Action> ShrinkFailure(const SessionResult& failed);
+
+}  // namespace tsp::testing
