@@ -10,7 +10,7 @@
 
 namespace tsp {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Look;
 
 const QString& Form6::HelpText() {
@@ -29,24 +29,24 @@ const QString& Form6::HelpText() {
 
 Form6::Form6(Screens& screens)
     : Form(QStringLiteral("Form6"), 11130, 5280, ui::SystemColour::WindowText), screens_(screens) {
-  Text1 = ui::AddTextBox(this, ControlSpec{"Text1",
-                                           QStringLiteral("How to use this application"),
-                                           {2760, 0, 5295, 735},
-                                           Look{18, true, QColor(255, 192, 128), {}, {}},
-                                           QStringLiteral("Help title")});
+  Text1 = ui::AddTextBox(this, ControlDesign{"Text1",
+                                             QStringLiteral("How to use this application"),
+                                             {2760, 0, 5295, 735},
+                                             Look{18, true, QColor(255, 192, 128), {}, {}},
+                                             QStringLiteral("Help title")});
   // The box shows one line per line of the text; Qt keeps line ends as line feeds.
   QString shown = HelpText();
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.chop(1);
-  Text2 = ui::AddMultiLineTextBox(this, ControlSpec{"Text2",
-                                                    shown,
-                                                    {600, 1200, 10095, 3015},
-                                                    Look{12, true, Qt::white, {}, {}},
-                                                    QStringLiteral("Help text")});
+  Text2 = ui::AddMultiLineTextBox(this, ControlDesign{"Text2",
+                                                      shown,
+                                                      {600, 1200, 10095, 3015},
+                                                      Look{12, true, Qt::white, {}, {}},
+                                                      QStringLiteral("Help text")});
   Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
   Command1 = ui::AddButton(
       this,
-      ControlSpec{
+      ControlDesign{
           "Command1", QStringLiteral("Back to simulation"), {4440, 4560, 1935, 495}, Look{}, {}});
   connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
 }

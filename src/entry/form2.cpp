@@ -12,7 +12,7 @@
 
 namespace tsp {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Look;
 
 namespace {
@@ -33,32 +33,32 @@ bool IsVertexCountText(const QString& text) {
 
 Form2::Form2(Screens& screens)
     : Form(QStringLiteral("Form2"), 10905, 7050, ui::SystemColour::WindowText), screens_(screens) {
-  Text2 =
-      ui::AddTextBox(this, ControlSpec{"Text2",
+  Text2 = ui::AddTextBox(this,
+                         ControlDesign{"Text2",
                                        QStringLiteral("Number of vertices in graph ( maximum 10)"),
                                        {600, 120, 9975, 615},
                                        Look{24, false, QColor(255, 0, 255), Qt::black, {}},
                                        QStringLiteral("Heading")});
-  Text1 = ui::AddTextBox(this, ControlSpec{"Text1",
-                                           QStringLiteral("The number of vertices in your graph"),
-                                           {2280, 720, 6135, 555},
-                                           Look{18, false, QColor(255, 128, 255), {}, {}},
-                                           QStringLiteral("Subheading")});
-  Text3 = ui::AddTextBox(this, ControlSpec{"Text3",
-                                           QString(),
-                                           {4920, 1560, 975, 615},
-                                           Look{13.5, true, Qt::white, {}, {}},
-                                           QStringLiteral("Number of vertices")});
+  Text1 = ui::AddTextBox(this, ControlDesign{"Text1",
+                                             QStringLiteral("The number of vertices in your graph"),
+                                             {2280, 720, 6135, 555},
+                                             Look{18, false, QColor(255, 128, 255), {}, {}},
+                                             QStringLiteral("Subheading")});
+  Text3 = ui::AddTextBox(this, ControlDesign{"Text3",
+                                             QString(),
+                                             {4920, 1560, 975, 615},
+                                             Look{13.5, true, Qt::white, {}, {}},
+                                             QStringLiteral("Number of vertices")});
   Command1 = ui::AddButton(
-      this, ControlSpec{"Command1", QStringLiteral("Continue"), {4080, 2880, 2655, 735}, {}, {}});
+      this, ControlDesign{"Command1", QStringLiteral("Continue"), {4080, 2880, 2655, 735}, {}, {}});
   Label1 = ui::AddLabel(
-      this,
-      ControlSpec{"Label1", QStringLiteral("Number of iteration"), {600, 5040, 2175, 255}, {}, {}});
-  Text4 = ui::AddTextBox(this, ControlSpec{"Text4",
-                                           QStringLiteral("1"),
-                                           {600, 5280, 2175, 375},
-                                           {},
-                                           QStringLiteral("Number of iterations")});
+      this, ControlDesign{
+                "Label1", QStringLiteral("Number of iteration"), {600, 5040, 2175, 255}, {}, {}});
+  Text4 = ui::AddTextBox(this, ControlDesign{"Text4",
+                                             QStringLiteral("1"),
+                                             {600, 5280, 2175, 375},
+                                             {},
+                                             QStringLiteral("Number of iterations")});
   setTabOrder(Text1, Command1);
   setTabOrder(Command1, Text2);
   setTabOrder(Text2, Text3);

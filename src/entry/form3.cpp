@@ -13,7 +13,7 @@
 
 namespace tsp {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Look;
 using ui::Place;
 
@@ -41,7 +41,7 @@ QLineEdit* AddBox(QWidget* parent, const QString& name, const QString& text, con
                   const Look& look, const QString& accessibleName) {
   const QByteArray latinName = name.toLatin1();
   return ui::AddTextBox(parent,
-                        ControlSpec{latinName.constData(), text, where, look, accessibleName});
+                        ControlDesign{latinName.constData(), text, where, look, accessibleName});
 }
 
 QString DecimalText(std::int16_t value) {
@@ -95,11 +95,11 @@ Form3::Form3(Screens& screens)
                              Place{120, 960 + 840 * row, 375, 495}, RowHeaderLook,
                              QStringLiteral("Row ") + Letter(row));
   }
-  Command1 = ui::AddButton(this, ControlSpec{"Command1",
-                                             QStringLiteral("View Resulting Graph"),
-                                             {4200, 9840, 2055, 375},
-                                             Look{0, false, QColor(255, 255, 0), {}, {}},
-                                             {}});
+  Command1 = ui::AddButton(this, ControlDesign{"Command1",
+                                               QStringLiteral("View Resulting Graph"),
+                                               {4200, 9840, 2055, 375},
+                                               Look{0, false, QColor(255, 255, 0), {}, {}},
+                                               {}});
   for (int column = 0; column < 10; ++column) {
     ColumnHeaders[column] = AddBox(this, QStringLiteral("Text%1").arg(13 + column), Letter(column),
                                    Place{600 + 960 * column, 480, 735, 405}, ColumnHeaderLook,
@@ -107,33 +107,33 @@ Form3::Form3(Screens& screens)
   }
   Command2 = ui::AddButton(
       this,
-      ControlSpec{
+      ControlDesign{
           "Command2", QStringLiteral("Reset number of vertices"), {1080, 9840, 2295, 375}, {}, {}});
-  Text23 = ui::AddTextBox(this, ControlSpec{"Text23",
-                                            QStringLiteral("Text23"),
-                                            {10200, 360, 495, 285},
-                                            {},
-                                            QStringLiteral("Vertex count")});
+  Text23 = ui::AddTextBox(this, ControlDesign{"Text23",
+                                              QStringLiteral("Text23"),
+                                              {10200, 360, 495, 285},
+                                              {},
+                                              QStringLiteral("Vertex count")});
   Command3 = ui::AddButton(
-      this, ControlSpec{"Command3", QStringLiteral("Exit"), {7320, 9840, 1815, 375}, {}, {}});
+      this, ControlDesign{"Command3", QStringLiteral("Exit"), {7320, 9840, 1815, 375}, {}, {}});
   Command4 = ui::AddButton(
       this,
-      ControlSpec{"Command4", QStringLiteral("Fill Graph up"), {3720, 9480, 1575, 255}, {}, {}});
-  Text24 = ui::AddTextBox(this, ControlSpec{"Text24",
-                                            QStringLiteral("Text24"),
-                                            {10200, 1800, 495, 285},
-                                            {},
-                                            QStringLiteral("Iteration count")});
-  Command5 = ui::AddButton(this, ControlSpec{"Command5",
-                                             QStringLiteral(" Random Weight"),
-                                             {5400, 9480, 1575, 255},
-                                             {},
-                                             QStringLiteral("Random Weight")});
-  PanelTitle = ui::AddTextBox(this, ControlSpec{"PanelTitle",
-                                                QStringLiteral("Fill up the Graph Matrix"),
-                                                {0, -120, 3855, 555},
-                                                Look{18, false, QColor(255, 255, 0), {}, {}},
-                                                {}});
+      ControlDesign{"Command4", QStringLiteral("Fill Graph up"), {3720, 9480, 1575, 255}, {}, {}});
+  Text24 = ui::AddTextBox(this, ControlDesign{"Text24",
+                                              QStringLiteral("Text24"),
+                                              {10200, 1800, 495, 285},
+                                              {},
+                                              QStringLiteral("Iteration count")});
+  Command5 = ui::AddButton(this, ControlDesign{"Command5",
+                                               QStringLiteral(" Random Weight"),
+                                               {5400, 9480, 1575, 255},
+                                               {},
+                                               QStringLiteral("Random Weight")});
+  PanelTitle = ui::AddTextBox(this, ControlDesign{"PanelTitle",
+                                                  QStringLiteral("Fill up the Graph Matrix"),
+                                                  {0, -120, 3855, 555},
+                                                  Look{18, false, QColor(255, 255, 0), {}, {}},
+                                                  {}});
   Text23->hide();
   Text24->hide();
 

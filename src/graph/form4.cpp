@@ -23,7 +23,7 @@
 
 namespace tsp {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Look;
 
 namespace {
@@ -37,7 +37,7 @@ constexpr int WeightBoxHeight = 285;
 
 struct ControlRow {
   std::variant<QLineEdit * Form4::*, QPushButton * Form4::*, QLabel * Form4::*> Member;
-  ControlSpec Spec;
+  ControlDesign Design;
 };
 
 // Later rows lie above earlier ones: the "Data" panel comes before the boxes it holds.
@@ -223,11 +223,11 @@ Form4::Form4(Screens& screens)
         [this, &row](auto member) {
           using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
           if constexpr (std::is_same_v<Widget, QLineEdit>) {
-            this->*member = ui::AddTextBox(this, row.Spec);
+            this->*member = ui::AddTextBox(this, row.Design);
           } else if constexpr (std::is_same_v<Widget, QPushButton>) {
-            this->*member = ui::AddButton(this, row.Spec);
+            this->*member = ui::AddButton(this, row.Design);
           } else {
-            this->*member = ui::AddLabel(this, row.Spec);
+            this->*member = ui::AddLabel(this, row.Design);
           }
         },
         row.Member);
@@ -237,18 +237,18 @@ Form4::Form4(Screens& screens)
   for (int v = 0; v < MaxVertices; ++v) {
     const std::string name = ArrayName("Text2", v);
     Text2[v] = ui::AddTextBox(
-        this, ControlSpec{name.c_str(), Letter(v), VertexPlaces[v].LetterBox,
-                          Look{13.5, true, {}, {}, {}}, QStringLiteral("Vertex ") + Letter(v)});
+        this, ControlDesign{name.c_str(), Letter(v), VertexPlaces[v].LetterBox,
+                            Look{13.5, true, {}, {}, {}}, QStringLiteral("Vertex ") + Letter(v)});
     Text2[v]->hide();
   }
   for (int k = 0; k < BoxCount; ++k) {
     const std::string name = ArrayName("Text3", k);
     Text3[k] = ui::AddTextBox(
-        this, ControlSpec{name.c_str(),
-                          QStringLiteral("Text3"),
-                          {0, 0, 855, WeightBoxHeight},
-                          Look{0, false, ui::SystemColour::WindowFrame, QColor(255, 255, 0), {}},
-                          QStringLiteral("Edge weight")});
+        this, ControlDesign{name.c_str(),
+                            QStringLiteral("Text3"),
+                            {0, 0, 855, WeightBoxHeight},
+                            Look{0, false, ui::SystemColour::WindowFrame, QColor(255, 255, 0), {}},
+                            QStringLiteral("Edge weight")});
     Text3[k]->hide();
   }
 

@@ -15,7 +15,7 @@
 
 namespace tsp {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Look;
 
 namespace {
@@ -53,29 +53,29 @@ std::string ArrayName(const char* name, int index) {
 Form5::Form5(Screens& screens)
     : Form(QStringLiteral("Form5"), 10905, 10815, ui::SystemColour::MenuText), screens_(screens) {
   const Look header{13.5, true, HeaderBlue, {}, {}};
-  Title = ui::AddTextBox(this, ControlSpec{"Title",
-                                           QStringLiteral("Viewing the line Id"),
-                                           {3000, 0, 2775, 480},
-                                           Look{13.5, true, MarkedRed, {}, {}},
-                                           {}});
+  Title = ui::AddTextBox(this, ControlDesign{"Title",
+                                             QStringLiteral("Viewing the line Id"),
+                                             {3000, 0, 2775, 480},
+                                             Look{13.5, true, MarkedRed, {}, {}},
+                                             {}});
   // The caption is wider than its box at this size; show its beginning.
   Title->setCursorPosition(0);
   for (int c = 0; c < 10; ++c) {
     const std::string name = ArrayName("Text2", 10 + c);
-    Text2[10 + c] = ui::AddTextBox(this, ControlSpec{name.c_str(),
-                                                     Letter(c),
-                                                     {CellLeft + CellPitch * c, 600, 615, 375},
-                                                     header,
-                                                     QStringLiteral("Column ") + Letter(c)});
+    Text2[10 + c] = ui::AddTextBox(this, ControlDesign{name.c_str(),
+                                                       Letter(c),
+                                                       {CellLeft + CellPitch * c, 600, 615, 375},
+                                                       header,
+                                                       QStringLiteral("Column ") + Letter(c)});
   }
   for (int r = 0; r < 10; ++r) {
     const std::string name = ArrayName("Text2", r);
     Text2[r] = ui::AddTextBox(
-        this, ControlSpec{name.c_str(),
-                          Letter(r),
-                          {r == 9 ? 120 : 240, RowHeaderTops[r], 615, r == 0 ? 375 : 480},
-                          header,
-                          QStringLiteral("Row ") + Letter(r)});
+        this, ControlDesign{name.c_str(),
+                            Letter(r),
+                            {r == 9 ? 120 : 240, RowHeaderTops[r], 615, r == 0 ? 375 : 480},
+                            header,
+                            QStringLiteral("Row ") + Letter(r)});
   }
   for (int cell = 0; cell < 100; ++cell) {
     const int r = cell / 10;
@@ -83,21 +83,21 @@ Form5::Form5(Screens& screens)
     const int left = CellLeft + CellPitch * c;
     const QString edge = Letter(r) + Letter(c);
     const std::string idName = ArrayName("Text1", cell);
-    Text1[cell] = ui::AddTextBox(this, ControlSpec{idName.c_str(),
-                                                   QStringLiteral("-1"),
-                                                   {left, LineIdTop(cell), 735, 375},
-                                                   {},
-                                                   QStringLiteral("Line id of ") + edge});
+    Text1[cell] = ui::AddTextBox(this, ControlDesign{idName.c_str(),
+                                                     QStringLiteral("-1"),
+                                                     {left, LineIdTop(cell), 735, 375},
+                                                     {},
+                                                     QStringLiteral("Line id of ") + edge});
     const std::string weightName = ArrayName("Text3", cell);
-    Text3[cell] = ui::AddTextBox(this, ControlSpec{weightName.c_str(),
-                                                   QStringLiteral("0"),
-                                                   {left, RowTops[r] + WeightOffset, 735, 285},
-                                                   Look{0, false, WeightYellow, {}, {}},
-                                                   QStringLiteral("Weight of ") + edge});
+    Text3[cell] = ui::AddTextBox(this, ControlDesign{weightName.c_str(),
+                                                     QStringLiteral("0"),
+                                                     {left, RowTops[r] + WeightOffset, 735, 285},
+                                                     Look{0, false, WeightYellow, {}, {}},
+                                                     QStringLiteral("Weight of ") + edge});
   }
   Command1 = ui::AddButton(
-      this,
-      ControlSpec{"Command1", QStringLiteral("Return to Graph"), {4200, 10080, 2295, 615}, {}, {}});
+      this, ControlDesign{
+                "Command1", QStringLiteral("Return to Graph"), {4200, 10080, 2295, 615}, {}, {}});
   connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
 

@@ -33,56 +33,56 @@ QColor Background(const QWidget* widget) {
 
 namespace {
 
-void Apply(QWidget* widget, const ControlSpec& spec) {
-  widget->setObjectName(QString::fromLatin1(spec.Name));
-  widget->setAccessibleName(spec.AccessibleName.isEmpty() ? spec.Text : spec.AccessibleName);
-  SetPlace(widget, spec.Where);
+void Apply(QWidget* widget, const ControlDesign& design) {
+  widget->setObjectName(QString::fromLatin1(design.Name));
+  widget->setAccessibleName(design.AccessibleName.isEmpty() ? design.Text : design.AccessibleName);
+  SetPlace(widget, design.Where);
   QFont font = widget->font();
-  if (!spec.Style.Family.isEmpty()) font.setFamilies({spec.Style.Family});
-  if (spec.Style.PointSize > 0) font.setPointSizeF(spec.Style.PointSize);
-  font.setBold(spec.Style.Bold);
+  if (!design.Style.Family.isEmpty()) font.setFamilies({design.Style.Family});
+  if (design.Style.PointSize > 0) font.setPointSizeF(design.Style.PointSize);
+  font.setBold(design.Style.Bold);
   widget->setFont(font);
-  if (spec.Style.Background.isValid()) SetBackground(widget, spec.Style.Background);
-  if (spec.Style.Foreground.isValid()) {
+  if (design.Style.Background.isValid()) SetBackground(widget, design.Style.Background);
+  if (design.Style.Foreground.isValid()) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, spec.Style.Foreground);
-    palette.setColor(QPalette::WindowText, spec.Style.Foreground);
-    palette.setColor(QPalette::ButtonText, spec.Style.Foreground);
+    palette.setColor(QPalette::Text, design.Style.Foreground);
+    palette.setColor(QPalette::WindowText, design.Style.Foreground);
+    palette.setColor(QPalette::ButtonText, design.Style.Foreground);
     widget->setPalette(palette);
   }
 }
 
 }  // namespace
 
-QLineEdit* AddTextBox(QWidget* parent, const ControlSpec& spec) {
-  auto* box = new QLineEdit(spec.Text, parent);
+QLineEdit* AddTextBox(QWidget* parent, const ControlDesign& design) {
+  auto* box = new QLineEdit(design.Text, parent);
   // A text box takes whatever is typed or pasted, however long.
   box->setMaxLength(1 << 20);
-  Apply(box, spec);
+  Apply(box, design);
   // A text wider than its box shows its beginning, as it was designed to be read.
   box->setCursorPosition(0);
   return box;
 }
 
-QPlainTextEdit* AddMultiLineTextBox(QWidget* parent, const ControlSpec& spec) {
+QPlainTextEdit* AddMultiLineTextBox(QWidget* parent, const ControlDesign& design) {
   auto* box = new QPlainTextEdit(parent);
-  box->setPlainText(spec.Text);
-  Apply(box, spec);
+  box->setPlainText(design.Text);
+  Apply(box, design);
   return box;
 }
 
-QPushButton* AddButton(QWidget* parent, const ControlSpec& spec) {
-  auto* button = new QPushButton(spec.Text, parent);
+QPushButton* AddButton(QWidget* parent, const ControlDesign& design) {
+  auto* button = new QPushButton(design.Text, parent);
   button->setAutoDefault(false);
-  Apply(button, spec);
+  Apply(button, design);
   return button;
 }
 
-QLabel* AddLabel(QWidget* parent, const ControlSpec& spec) {
-  auto* label = new QLabel(spec.Text, parent);
+QLabel* AddLabel(QWidget* parent, const ControlDesign& design) {
+  auto* label = new QLabel(design.Text, parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Apply(label, spec);
+  Apply(label, design);
   return label;
 }
 

@@ -40,7 +40,7 @@ struct Look {
 };
 
 // One row of a window's control table.
-struct ControlSpec {
+struct ControlDesign {
   const char* Name;
   QString Text;
   Place Where;
@@ -48,10 +48,10 @@ struct ControlSpec {
   QString AccessibleName;
 };
 
-QLineEdit* AddTextBox(QWidget* parent, const ControlSpec& spec);
-QPlainTextEdit* AddMultiLineTextBox(QWidget* parent, const ControlSpec& spec);
-QPushButton* AddButton(QWidget* parent, const ControlSpec& spec);
-QLabel* AddLabel(QWidget* parent, const ControlSpec& spec);
+QLineEdit* AddTextBox(QWidget* parent, const ControlDesign& design);
+QPlainTextEdit* AddMultiLineTextBox(QWidget* parent, const ControlDesign& design);
+QPushButton* AddButton(QWidget* parent, const ControlDesign& design);
+QLabel* AddLabel(QWidget* parent, const ControlDesign& design);
 
 void SetPlace(QWidget* widget, const Place& place);
 void SetBackground(QWidget* widget, const QColor& colour);
