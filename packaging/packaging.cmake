@@ -38,6 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # only Qt 6 Widgets, Gui and Core besides the C and C++ runtime, so these are
 # the packages it yields, with the minimum versions the binary really needs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The narrow face the windows are laid out for; without it a wider one stands in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-extra)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 
 include(CPack)

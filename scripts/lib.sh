@@ -20,7 +20,7 @@ ensure_packages() {
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core)
+BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra)
 
 # configure DIR [cmake options...]: configures once, then only when options change.
 configure() {

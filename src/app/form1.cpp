@@ -7,6 +7,7 @@
 #include "app/screens.h"
 #include "entry/form2.h"
 #include "ui/geometry.h"
+#include "ui/look.h"
 
 namespace tsp {
 
@@ -15,7 +16,7 @@ using ui::Look;
 
 Form1::Form1(Screens& screens)
     : Form(QStringLiteral("Form1"), 10695, 6585, Qt::black), screens_(screens) {
-  const QString sans = QStringLiteral("Sans Serif");
+  const QString sans = ui::SansFamily;
   Text1 = ui::AddTextBox(this, ControlDesign{"Text1",
                                              QStringLiteral("Traveling Salesman Problem"),
                                              {2040, 960, 6495, 675},

@@ -9,7 +9,8 @@ namespace tsp::ui {
 void ApplyApplicationLook(QApplication& app) {
   // One style everywhere, so that the palette colours of the controls show as designed.
   app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QFont font(QStringLiteral("Sans Serif"));
+  QFont font;
+  font.setFamilies({SansFamily, QStringLiteral("Sans Serif")});
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(8.25);
   app.setFont(font);
