@@ -1,8 +1,8 @@
 #pragma once
 
-class QApplication;
-
 #include <QString>
+
+class QApplication;
 
 namespace tsp::ui {
 
