@@ -100,8 +100,9 @@ struct GraphState {
   std::int16_t CandidateVertex = 0;
   bool CandidateOutside = false;
 
-  // Working arrays of the tour search. EdgeWork, ChildListMarks and VertexUsed belong to the
-  // step-by-step walk, which only lists that are not those of a tree need.
+  // Working arrays of the tour search. EdgeWork, ChildListMarks and VertexUsed are scratch of
+  // the step-by-step walk, which the tests keep as a reference; the search over the tree's
+  // groups needs none of them.
   TourList EdgeWork{};
   TourList ChildLists{};
   TourList ChildListMarks{};

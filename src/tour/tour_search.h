@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstdint>
 
@@ -9,31 +10,13 @@
 
 namespace tsp {
 
-// Groups the tree edges of MstBoxes by parent into ChildLists (parent, children in edge order,
-// -1), the groups in the order in which their parents first appear. ChildLists is cleared
-// first so that no group of an earlier tree survives. A tree without an edge gives the single
-// group "0, -1". MstBoxes must hold the edges as BuildSpanningTree leaves them: codes from
-// slot 0 on, then the sentinel in every slot behind them.
-void BuildChildLists(GraphState& state);
-
-// Appends an empty group (vertex, -1) for every vertex below VertexCount that the tree reached
-// and that heads no group, so that the last appearance of every leaf is a group of its own.
-void AppendLeafGroups(GraphState& state);
-
-// Walks the tree depth first from the head of the first group into treeWalk, returning to the
-// parent after each subtree, and leaves in childListMarks the marks of the finished walk. A
-// root without a child gives a walk of the root alone. Lists in which a reached vertex heads
-// no group (a vertex at or beyond VertexCount kept by a hidden box) are walked the long way,
-// group by group, which is what defines the walk for them.
-void WalkSpanningTree(TourList& childLists, TourList& childListMarks, TourList& treeWalk);
-
-// Keeps the first appearance of every vertex of treeWalk and closes the tour at its start:
-// Tour = the vertices in order, the first one again, then the sentinel.
-void ShortcutWalk(GraphState& state, TourList& vertexUsed, TourList& treeWalk);
-
-// One tour search on the stored tree, with the resets that precede it in a run: the four steps
-// above, done in one go over the tree's few groups when every vertex the tree reached heads a
-// group (always, unless hidden boxes kept edges to vertices at or beyond VertexCount).
+// One tour search on the stored tree: the tree edges of MstBoxes grouped by parent into
+// ChildLists (parent, children in edge order, -1; groups in the order their parents first
+// appear, then an empty group for every other vertex the tree reached), the depth-first walk
+// from A into TreeWalk that returns to the parent after each subtree, and Tour = the walk's
+// vertices at their first appearance, A again, then the sentinel. A tree without an edge gives
+// the tour A, A. Also empties the run's edge and weight list texts. MstBoxes must hold the
+// edges as BuildSpanningTree leaves them: codes from slot 0 on, then the sentinel behind them.
 void SearchTour(GraphState& state);
 
 // Writes front[0..length) into list and rest behind it up to used, the index from which the

@@ -102,11 +102,12 @@ void AppendLeafGroups(GraphState& state) {
       break;
     }
   }
-  if (end < 0 || state.VertexCount <= 1) return;
+  if (end < 0) return;
   const int listed = end;
-  for (std::int16_t v = 1; v < state.VertexCount; ++v) {
-    // Only vertices the tree reached: an empty group for any other vertex would be walked
-    // into by nobody and keep the walk from ever completing.
+  // Every vertex the tree reached, also one beyond the vertex count that a hidden box joined,
+  // so that the walk enters and leaves each of them. Only reached ones: an empty group for any
+  // other vertex would be walked into by nobody and keep the walk from ever completing.
+  for (std::int16_t v = 1; v < MaxVertices; ++v) {
     if (HeadsGroup(lists, v) || !Occurs(lists, v, listed)) continue;
     Put(lists, end, v);
     Put(lists, end + 1, GroupEnd);

@@ -54,6 +54,13 @@ TEST_P(TourSearch, WalksTheTreeInPreorder) {
 INSTANTIATE_TEST_SUITE_P(
     Trees, TourSearch,
     ::testing::Values(
+        // A hidden box kept an edge to H, beyond the three vertices: H is walked as a leaf.
+        WalkCase{"VertexBeyondTheCount",
+                 3,
+                 {7, 1},
+                 {0, 7, 1, -1, 1, -1, 7, -1},
+                 {0, 7, 0, 1, 0},
+                 {0, 7, 1, 0}},
         WalkCase{"FourVertices",
                  4,
                  {1, 13, 2},
