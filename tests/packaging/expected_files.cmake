@@ -2,6 +2,7 @@
 set(TSP_EXPECTED_FILES
   bin/tsp-simulator
   share/applications/${APP_ID}.desktop
+  share/doc/tsp-simulator/copyright
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
   share/metainfo/${APP_ID}.metainfo.xml)
 list(SORT TSP_EXPECTED_FILES)
@@ -54,6 +55,13 @@ function(tsp_check_data_files root prefix)
   endif()
   if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
     message(FATAL_ERROR "${metainfo}: newest release is ${CMAKE_MATCH_1}, the project is ${VERSION}")
+  endif()
+
+  # Debian's copyright file: the MIT licence, whose first line names it.
+  set(copyright ${base}/doc/tsp-simulator/copyright)
+  file(STRINGS ${copyright} first LIMIT_COUNT 1)
+  if(NOT first STREQUAL "MIT License")
+    message(FATAL_ERROR "${copyright} does not start with 'MIT License': '${first}'")
   endif()
 
   set(icon ${base}/icons/hicolor/scalable/apps/${APP_ID}.svg)
