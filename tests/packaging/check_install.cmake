@@ -1,6 +1,6 @@
 # Installs the build tree into a fresh DESTDIR with prefix /usr and checks what
-# lands there. Arguments: BUILD_DIR, CONFIG, WORK_DIR, APP_ID, VERSION and
-# APPSTREAMCLI (may be empty).
+# lands there. Arguments: BUILD_DIR, CONFIG, WORK_DIR, APP_ID, VERSION,
+# APPSTREAMCLI and UPDATE_MIME_DATABASE (either may be empty).
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/expected_files.cmake)
 
@@ -36,5 +36,28 @@ if(APPSTREAMCLI)
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "appstreamcli validate-tree failed (${rc}):\n${out}")
+  endif()
+endif()
+
+# The graph file type, read as the desktop reads it: a database built from the
+# installed package must map *.tspgraph to the type the desktop entry declares.
+# update-mime-database only warns about a broken file, so its output is judged.
+if(UPDATE_MIME_DATABASE)
+  set(mime ${WORK_DIR}/mime)
+  file(COPY ${root}/usr/share/mime/packages DESTINATION ${mime})
+  # With the folder on the search path it has no note to print, so any text on
+  # stderr is a complaint about the file.
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${WORK_DIR}
+                          ${UPDATE_MIME_DATABASE} ${mime}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT err STREQUAL "")
+    message(FATAL_ERROR "update-mime-database failed (${rc}):\n${err}")
+  endif()
+  file(STRINGS ${mime}/globs2 globs REGEX "^[0-9]+:application/x-tspgraph:\\*\\.tspgraph$")
+  file(STRINGS ${mime}/subclasses parents REGEX "^application/x-tspgraph application/json$")
+  if(NOT globs OR NOT parents)
+    file(READ ${mime}/globs2 globs_text)
+    message(FATAL_ERROR "The MIME package does not make *.tspgraph an application/x-tspgraph, "
+                        "a kind of application/json; globs2:\n${globs_text}")
   endif()
 endif()

@@ -4,7 +4,8 @@ set(TSP_EXPECTED_FILES
   share/applications/${APP_ID}.desktop
   share/doc/tsp-simulator/copyright
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
-  share/metainfo/${APP_ID}.metainfo.xml)
+  share/metainfo/${APP_ID}.metainfo.xml
+  share/mime/packages/${APP_ID}.xml)
 list(SORT TSP_EXPECTED_FILES)
 
 # Fails unless the files under root/prefix are exactly TSP_EXPECTED_FILES.
@@ -34,7 +35,7 @@ function(tsp_check_data_files root prefix)
   set(desktop ${base}/applications/${APP_ID}.desktop)
   file(READ ${desktop} text)
   foreach(line "[Desktop Entry]" "Type=Application" "Name=TSP Simulator"
-               "Exec=tsp-simulator" "Icon=${APP_ID}")
+               "Exec=tsp-simulator %f" "Icon=${APP_ID}" "MimeType=application/x-tspgraph;")
     tsp_expect_line("${text}" "${line}" ${desktop})
   endforeach()
   tsp_expect_line("${text}" "Categories=Education;Science;Math;" ${desktop})
@@ -43,7 +44,8 @@ function(tsp_check_data_files root prefix)
   file(READ ${metainfo} text)
   foreach(part "<component type=\"desktop-application\">" "<id>${APP_ID}</id>"
                "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
-               "<binary>tsp-simulator</binary>")
+               "<binary>tsp-simulator</binary>"
+               "<mediatype>application/x-tspgraph</mediatype>")
     string(FIND "${text}" "${part}" at)
     if(at EQUAL -1)
       message(FATAL_ERROR "${metainfo} lacks ${part}")
