@@ -1,4 +1,5 @@
-# Shared by the scripts: installs what is missing and configures a build folder.
+# Shared by the scripts: installs what is missing. Build folders come from the
+# configure presets in CMakePresets.json ('cmake --preset NAME').
 # shellcheck shell=bash
 
 TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -21,14 +22,3 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra)
-
-# configure DIR [cmake options...]: configures once, then only when options change.
-configure() {
-  local dir=$1
-  shift
-  local stamp="$*"
-  if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/.tsp-options" 2>/dev/null)" != "$stamp" ]; then
-    cmake -S "$TOP" -B "$dir" -G Ninja "$@" >/dev/null
-    echo "$stamp" >"$dir/.tsp-options"
-  fi
-}
