@@ -21,4 +21,5 @@ ensure_packages() {
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra)
+BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev nlohmann-json3-dev libgtest-dev
+  fonts-dejavu-core fonts-dejavu-extra)
