@@ -9,15 +9,16 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "app/form1.h"
-#include "app/form6.h"
-#include "app/screens.h"
-#include "entry/form2.h"
-#include "entry/form3.h"
-#include "graph/form4.h"
-#include "graph/form5.h"
+#include "app/navigator.h"
 #include "ui/look.h"
 #include "ui/services.h"
+#include "ui/timer.h"
+#include "windows/edge_id_view.h"
+#include "windows/graph_view.h"
+#include "windows/help_screen.h"
+#include "windows/matrix_editor.h"
+#include "windows/start_screen.h"
+#include "windows/vertex_count_screen.h"
 
 namespace {
 
@@ -61,13 +62,26 @@ class Shooter {
   QDir folder_;
 };
 
+void Click(QWidget* window, const char* name) {
+  window->findChild<QPushButton*>(name)->click();
+}
+
+void Type(QWidget* window, const QString& name, const QString& text) {
+  window->findChild<QLineEdit*>(name)->setText(text);
+}
+
+void Tick(QWidget* window, const char* timer, int ticks) {
+  for (int i = 0; i < ticks; ++i) window->findChild<tsp::ui::Timer*>(timer)->fire();
+}
+
 // Four vertices with the weights A-B 1, B-D 2, A-C 3, A-D 4, B-C 4, C-D 9.
-void FillFourVertices(tsp::Form3& editor) {
-  editor.Command4_Click();
+void FillFourVertices(QWidget* editor) {
+  Click(editor, "Command4");
   const int weights[4][4] = {{0, 1, 3, 4}, {1, 0, 4, 2}, {3, 4, 0, 9}, {4, 2, 9, 0}};
   for (int r = 0; r < 4; ++r) {
     for (int c = 0; c < 4; ++c) {
-      editor.Text2[10 * r + c]->setText(QString::number(weights[r][c] ? weights[r][c] : 1));
+      Type(editor, QStringLiteral("Text2_%1").arg(10 * r + c),
+           QString::number(weights[r][c] ? weights[r][c] : 1));
     }
   }
 }
@@ -91,67 +105,64 @@ int main(int argc, char* argv[]) {
   LastMessage messages;
   tsp::ui::SteadyClock clock;
   tsp::ui::FixedRandomSource random;
-  tsp::Screens screens(tsp::ui::Services{messages, clock, random});
+  tsp::Navigator navigator(tsp::ui::Services{messages, clock, random});
   Shooter shoot(folder);
   bool ok = true;
 
-  screens.Start();
-  tsp::Form1& start = *screens.StartScreen().Get();
-  ok &= shoot.Save(&start, QStringLiteral("form1-start"));
-  start.Command2_Click();
-  ok &= shoot.Save(screens.HelpScreen().Get(), QStringLiteral("form6-help"));
-  screens.HelpScreen().Unload();
+  navigator.start();
+  tsp::StartScreen* start = navigator.startScreen().Get();
+  ok &= shoot.Save(start, QStringLiteral("form1-start"));
+  Click(start, "Command2");
+  ok &= shoot.Save(navigator.helpScreen().Get(), QStringLiteral("form6-help"));
+  navigator.helpScreen().Unload();
 
-  start.Command1_Click();
-  tsp::Form2& count = *screens.VertexCountScreen().Get();
-  count.Text3->setText(QStringLiteral("12"));
-  count.Command1_Click();
-  ok &= shoot.Save(&count, QStringLiteral("form2-vertex-count"), messages.Text);
+  Click(start, "Command1");
+  tsp::VertexCountScreen* count = navigator.vertexCountScreen().Get();
+  Type(count, QStringLiteral("Text3"), QStringLiteral("12"));
+  Click(count, "Command1");
+  ok &= shoot.Save(count, QStringLiteral("form2-vertex-count"), messages.Text);
 
   // A four-vertex matrix with one bad white box.
-  count.Text3->setText(QStringLiteral("4"));
-  count.Command1_Click();
-  tsp::Form3& editor = *screens.MatrixEditor().Get();
+  Type(count, QStringLiteral("Text3"), QStringLiteral("4"));
+  Click(count, "Command1");
+  tsp::MatrixEditor* editor = navigator.matrixEditor().Get();
   FillFourVertices(editor);
-  editor.Text1[12]->setText(QStringLiteral("2"));
-  editor.Command1_Click();
-  ok &= shoot.Save(&editor, QStringLiteral("form3-matrix-editor"), messages.Text);
+  Type(editor, QStringLiteral("Text1_12"), QStringLiteral("2"));
+  Click(editor, "Command1");
+  ok &= shoot.Save(editor, QStringLiteral("form3-matrix-editor"), messages.Text);
 
   // Ten vertices, every edge, random weights.
-  editor.Command2_Click();
-  count.Text3->setText(QStringLiteral("10"));
-  count.Text4->setText(QStringLiteral("1000"));
-  count.Command1_Click();
-  tsp::Form3& full = *screens.MatrixEditor().Get();
-  full.Command4_Click();
-  full.Command5_Click();
+  Click(editor, "Command2");
+  Type(count, QStringLiteral("Text3"), QStringLiteral("10"));
+  Type(count, QStringLiteral("Text4"), QStringLiteral("1000"));
+  Click(count, "Command1");
+  tsp::MatrixEditor* full = navigator.matrixEditor().Get();
+  Click(full, "Command4");
+  Click(full, "Command5");
   messages.Text.clear();
-  full.Command1_Click();
-  tsp::Form4& view = *screens.GraphView().Get();
-  ok &= shoot.Save(&view, QStringLiteral("form4-graph-view"));
+  Click(full, "Command1");
+  tsp::GraphView* view = navigator.graphView().Get();
+  ok &= shoot.Save(view, QStringLiteral("form4-graph-view"));
 
-  const auto play = [&](auto tick, int ticks) {
-    for (int i = 0; i < ticks; ++i) (view.*tick)();
-  };
-  view.Command2_Click();
-  play(&tsp::Form4::Timer1_Timer, 5);
-  ok &= shoot.Save(&view, QStringLiteral("form4-mst-running"));
-  play(&tsp::Form4::Timer1_Timer, 6);
-  ok &= shoot.Save(&view, QStringLiteral("form4-mst-done"), messages.Text);
+  Click(view, "Command2");
+  Tick(view, "Timer1", 5);
+  ok &= shoot.Save(view, QStringLiteral("form4-mst-running"));
+  Tick(view, "Timer1", 6);
+  ok &= shoot.Save(view, QStringLiteral("form4-mst-done"), messages.Text);
 
-  view.Command4_Click();
-  play(&tsp::Form4::Timer2_Timer, 5);
-  ok &= shoot.Save(&view, QStringLiteral("form4-tour-running"));
-  play(&tsp::Form4::Timer2_Timer, 6);
-  ok &= shoot.Save(&view, QStringLiteral("form4-tour-done"), messages.Text);
+  Click(view, "Command4");
+  Tick(view, "Timer2", 5);
+  ok &= shoot.Save(view, QStringLiteral("form4-tour-running"));
+  Tick(view, "Timer2", 6);
+  ok &= shoot.Save(view, QStringLiteral("form4-tour-done"), messages.Text);
 
-  view.Command6_Click();
-  play(&tsp::Form4::Timer3_Timer, 5);
-  ok &= shoot.Save(&view, QStringLiteral("form4-light-cycle-running"));
-  play(&tsp::Form4::Timer3_Timer, 6);
-  ok &= shoot.Save(&view, QStringLiteral("form4-light-cycle-done"), messages.Text);
+  Click(view, "Command6");
+  Tick(view, "Timer3", 5);
+  ok &= shoot.Save(view, QStringLiteral("form4-light-cycle-running"));
+  Tick(view, "Timer3", 6);
+  ok &= shoot.Save(view, QStringLiteral("form4-light-cycle-done"), messages.Text);
 
-  view.Command3_Click();
-  ok &= shoot.Save(screens.EdgeIdView().Get(), QStringLiteral("form5-line-ids"));
+  Click(view, "Command3");
+  ok &= shoot.Save(navigator.edgeIdView().Get(), QStringLiteral("form5-line-ids"));
   return ok ? 0 : 1;
 }

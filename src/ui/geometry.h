@@ -34,18 +34,18 @@ QRect ToPixels(const Place& place);
 struct Look {
   double PointSize = 0;
   bool Bold = false;
-  QColor Background;
-  QColor Foreground;
-  QString Family;
+  QColor Background{};
+  QColor Foreground{};
+  QString Family{};
 };
 
 // One row of a window's control table.
 struct ControlDesign {
-  const char* Name;
-  QString Text;
-  Place Where;
-  Look Style;
-  QString AccessibleName;
+  const char* Name = nullptr;
+  QString Text{};
+  Place Where{};
+  Look Style{};
+  QString AccessibleName{};
 };
 
 QLineEdit* AddTextBox(QWidget* parent, const ControlDesign& design);
@@ -64,6 +64,7 @@ inline const QColor MenuText(0, 0, 0);
 inline const QColor Desktop(0, 128, 128);
 inline const QColor WindowFrame(0, 0, 0);
 inline const QColor ActiveBorder(212, 208, 200);
+inline const QColor ButtonFace(212, 208, 200);
 }  // namespace SystemColour
 
 }  // namespace tsp::ui

@@ -1,0 +1,49 @@
+#include "core/matrix.h"
+
+#include <cmath>
+
+#include "core/number_text.h"
+
+namespace tsp {
+
+MatrixTexts MatrixTexts::Blank() {
+  MatrixTexts texts;
+  texts.White.fill("0");
+  texts.Red.fill("1");
+  return texts;
+}
+
+bool IsAdjacencyText(std::string_view text) {
+  return text == "1" || text == "0";
+}
+
+bool IsWeightText(std::string_view text) {
+  const double value = NumericValue(text);
+  return value > -MaxWeight && value < MaxWeight && value != 0;
+}
+
+MatrixCheck CheckMatrix(const MatrixTexts& texts) {
+  MatrixCheck check;
+  for (int i = 0; i < BoxCount; ++i) check.BadWhite[i] = !IsAdjacencyText(texts.White[i]);
+  if (check.BadWhite.any()) return check;
+  check.RedChecked = true;
+  for (int i = 0; i < BoxCount; ++i) check.BadRed[i] = !IsWeightText(texts.Red[i]);
+  return check;
+}
+
+std::array<std::string, BoxCount> KeepOneBoxPerPair(std::array<std::string, BoxCount> white) {
+  for (int i = 0; i < BoxCount; ++i) {
+    if (white[i] == "1") white[BoxIndex(BoxColumn(i), BoxRow(i))] = "0";
+  }
+  return white;
+}
+
+std::int16_t WeightOfText(std::string_view text) {
+  const double value = NumericValue(text);
+  if (std::isnan(value)) return 0;
+  const auto rounded = ToInt16(value);
+  if (rounded && *rounded >= -MaxWeight && *rounded <= MaxWeight) return *rounded;
+  return value < 0 ? static_cast<std::int16_t>(-MaxWeight) : MaxWeight;
+}
+
+}  // namespace tsp

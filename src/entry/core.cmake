@@ -1,1 +1,0 @@
-target_sources(tsp_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/number_text.cpp)

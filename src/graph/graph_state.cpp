@@ -1,1 +1,0 @@
-#include "graph/graph_state.h"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "core/matrix.h"
+#include "ui/services.h"
+#include "ui/window.h"
+
+class QLineEdit;
+
+namespace tsp {
+
+// The matrix editor: white boxes say which vertex pairs a line joins, red boxes give weights.
+// Its boxes are the graph's only store.
+class MatrixEditor final : public ui::Window {
+  Q_OBJECT
+
+ public:
+  explicit MatrixEditor(ui::Services& services);
+
+  // The load step: takes the counts as typed on the vertex-count screen and shows the
+  // count × count block of boxes. Writes no box text and no colour.
+  void loadCounts(const QString& vertexCountText, const QString& iterationText);
+  std::int16_t vertexCount() const { return vertexCount_; }
+  std::int16_t iterationCount() const { return iterationCount_; }
+
+  MatrixTexts texts() const;
+  void setWhiteTexts(const std::array<std::string, BoxCount>& white);
+
+ signals:
+  // Every box passed the checks.
+  void viewGraphRequested();
+  void resetRequested();
+  void exitRequested();
+
+ private:
+  void addWhiteBox(int box);
+  void addRedBox(int box);
+  void checkBoxes();
+  void fillGraph();
+  void drawRandomWeights();
+
+  ui::Services& services_;
+  std::array<QLineEdit*, BoxCount> white_;
+  std::array<QLineEdit*, BoxCount> red_;
+  QLineEdit* vertexCountBox_;
+  QLineEdit* iterationBox_;
+  std::int16_t vertexCount_ = 0;
+  std::int16_t iterationCount_ = 0;
+};
+
+}  // namespace tsp
