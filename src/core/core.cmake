@@ -1,0 +1,1 @@
+target_sources(tsp_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/optimum.cpp)
