@@ -1,1 +1,2 @@
-target_sources(tsp_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/optimum.cpp)
+target_sources(tsp_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/optimum.cpp
+                                ${CMAKE_CURRENT_LIST_DIR}/guarantee.cpp)
