@@ -5,6 +5,7 @@
 #include <bit>
 #include <cassert>
 #include <limits>
+#include <utility>
 
 #include "core/vertex.h"
 
