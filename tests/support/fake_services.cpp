@@ -4,8 +4,8 @@
 
 namespace tsp::testing {
 
-TestApp::TestApp() : App(std::make_unique<Screens>(ui::Services{Messages, Time, Random})) {
-  App->SetOnEnd([this] { ++Ends; });
+TestApp::TestApp() : App(std::make_unique<Navigator>(ui::Services{Messages, Time, Random})) {
+  App->setOnEnd([this] { ++Ends; });
 }
 
 TestApp::~TestApp() {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/screens.h"
+#include "app/navigator.h"
 #include "ui/services.h"
 
 namespace tsp::testing {
@@ -42,7 +42,7 @@ struct TestApp {
   ManualClock Time;
   ui::FixedRandomSource Random;
   int Ends = 0;
-  std::unique_ptr<Screens> App;
+  std::unique_ptr<Navigator> App;
 };
 
 }  // namespace tsp::testing

@@ -1,8 +1,42 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
+#include <gtest/gtest.h>
+
+#include "ui/timer.h"
 
 namespace tsp::testing {
+
+// A window's control by its object name; fails the test when there is none.
+template <class T = QLineEdit>
+T* Find(const QWidget* window, const QString& name) {
+  T* child = window->findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << "no control " << name.toStdString();
+  return child;
+}
+
+inline void Click(const QWidget* window, const QString& name) {
+  Find<QPushButton>(window, name)->click();
+}
+
+inline void Type(const QWidget* window, const QString& name, const QString& text) {
+  Find<QLineEdit>(window, name)->setText(text);
+}
+
+inline QString TextOf(const QWidget* window, const QString& name) {
+  return Find<QLineEdit>(window, name)->text();
+}
+
+// One tick of the window's timer, whether it runs or not.
+inline void Fire(const QWidget* window, const QString& timer, int ticks = 1) {
+  for (int i = 0; i < ticks; ++i) Find<ui::Timer>(window, timer)->fire();
+}
+
+inline bool Running(const QWidget* window, const QString& timer) {
+  return Find<ui::Timer>(window, timer)->Enabled();
+}
 
 // The widget that Tab moves to from w: the next one in the focus chain that takes focus by
 // Tab and is not hidden within its window.
