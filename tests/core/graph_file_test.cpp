@@ -144,9 +144,12 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"[\"0\", \"0\", \"0\"]\n", "[\"0\", {\"hex\": \"4\"}, \"0\"]\n",
                   "Key \"white\", row 3 (C), column 2 (B) must be a text."}));
 
-TEST(GraphFile, RefusesLargeFilesBeforeParsing) {
+TEST(GraphFile, RefusesLargeFilesAndSurvivesDeepNesting) {
   EXPECT_EQ(Error(ReadGraphFile(std::string(MaxFileBytes + 1, '['))),
             "The file is 1048577 bytes long; at most 1048576 bytes are read.");
+  const std::size_t depth = MaxFileBytes / 2;
+  EXPECT_EQ(Error(ReadGraphFile(std::string(depth, '[') + std::string(depth, ']'))),
+            "Not a graph file: the JSON is not an object.");
 }
 
 struct CsvCase {
