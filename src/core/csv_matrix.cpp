@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <new>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/vertex.h"

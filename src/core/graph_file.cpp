@@ -1,5 +1,6 @@
 #include "core/graph_file.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <exception>
