@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tsp {
+
+// Longer files are refused before they are read: a real graph file is a few kilobytes.
+inline constexpr std::size_t MaxFileBytes = 1'048'576;
+
+// What the vertex-count and matrix screens hold, with every text exactly as typed.
+struct GraphDocument {
+  int VertexCount = 0;
+  std::string IterationText;
+  // VertexCount * VertexCount texts each, row-major: box (r, c) joins vertex r to vertex c.
+  std::vector<std::string> White;
+  std::vector<std::string> Red;
+
+  bool operator==(const GraphDocument&) const = default;
+};
+
+// Why a file could not be read, in English, naming the place: line and column, or the key.
+struct FileError {
+  std::string What;
+
+  bool operator==(const FileError&) const = default;
+};
+
+// Whether the text is well-formed UTF-8. Graph files store such texts as JSON strings and any
+// other text as its bytes in hexadecimal, so that no typed byte is lost.
+bool IsValidUtf8(std::string_view text);
+
+// The .tspgraph file of the document: UTF-8 JSON, one matrix row per line.
+std::string WriteGraphFile(const GraphDocument& document);
+
+// Reads a .tspgraph file; never throws.
+std::variant<GraphDocument, FileError> ReadGraphFile(std::string_view bytes);
+
+}  // namespace tsp
