@@ -105,7 +105,8 @@ int main(int argc, char* argv[]) {
   LastMessage messages;
   tsp::ui::SteadyClock clock;
   tsp::ui::FixedRandomSource random;
-  tsp::Navigator navigator(tsp::ui::Services{messages, clock, random});
+  tsp::ui::QtFileDialog files;
+  tsp::Navigator navigator(tsp::ui::Services{messages, clock, random, files});
   Shooter shoot(folder);
   bool ok = true;
 

@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
   tsp::ui::QtMessageBox messages;
   tsp::ui::SteadyClock clock;
   tsp::ui::FixedRandomSource random;
-  tsp::Navigator navigator(tsp::ui::Services{messages, clock, random});
+  tsp::ui::QtFileDialog files;
+  tsp::Navigator navigator(tsp::ui::Services{messages, clock, random, files});
   navigator.setOnEnd([] { QApplication::quit(); });
   navigator.start();
   return QApplication::exec();

@@ -17,7 +17,7 @@ Animation TourAnimation(const Drawing& drawing, const std::optional<Tour>& tour)
   Animation animation;
   animation.IsTour = true;
   if (!tour) return animation;
-  assert(tour->size() >= 2);
+  assert(!tour->empty());
   for (std::size_t s = 0; s + 1 < tour->size(); ++s) {
     const int from = (*tour)[s];
     const int to = (*tour)[s + 1];

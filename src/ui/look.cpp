@@ -16,6 +16,7 @@ void ApplyApplicationLook(QApplication& app) {
   app.setFont(font);
   app.setStyleSheet(QStringLiteral("QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"));
   app.setApplicationName(QStringLiteral("tsp-simulator"));
+  app.setOrganizationName(QStringLiteral("tsp-simulator"));
   app.setQuitOnLastWindowClosed(false);
 }
 

@@ -1,6 +1,10 @@
 #include "ui/services.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <chrono>
 
 namespace tsp::ui {
@@ -15,6 +19,32 @@ void QtMessageBox::Present(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+namespace {
+
+const QString LastFolderKey = QStringLiteral("files/lastFolder");
+
+QString LastFolder() {
+  return QSettings().value(LastFolderKey, QDir::homePath()).toString();
+}
+
+QString Remember(const QString& chosen) {
+  if (!chosen.isEmpty()) QSettings().setValue(LastFolderKey, QFileInfo(chosen).absolutePath());
+  return chosen;
+}
+
+}  // namespace
+
+QString QtFileDialog::OpenFileName(QWidget* parent, const QString& caption,
+                                   const QString& filter) {
+  return Remember(QFileDialog::getOpenFileName(parent, caption, LastFolder(), filter));
+}
+
+QString QtFileDialog::SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                   const QString& suggestedName) {
+  return Remember(QFileDialog::getSaveFileName(
+      parent, caption, QDir(LastFolder()).filePath(suggestedName), filter));
 }
 
 double SteadyClock::Seconds() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QWidget;
 #include <cstdint>
 
 namespace tsp::ui {
@@ -58,11 +60,31 @@ class FixedRandomSource final : public RandomSource {
   std::uint32_t state_ = 0x2545F491u;
 };
 
+// Asks for a file to open or to save to; tests put a script in its place.
+class FileDialog {
+ public:
+  virtual ~FileDialog() = default;
+  // The chosen file, empty when the dialog was cancelled.
+  virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
+  virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                               const QString& suggestedName) = 0;
+};
+
+// Qt's dialogs, starting in the folder of the last file chosen in any of them; the folder is
+// kept in the settings from one start of the program to the next.
+class QtFileDialog final : public FileDialog {
+ public:
+  QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+  QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                       const QString& suggestedName) override;
+};
+
 // What the windows reach the outside world through.
 struct Services {
   MessageBox& Messages;
   Clock& Time;
   RandomSource& Random;
+  FileDialog& Files;
 };
 
 }  // namespace tsp::ui

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/animation.h"
 #include "core/drawing.h"
+#include "core/narration.h"
+#include "core/optimum.h"
 #include "core/spanning_tree.h"
 #include "ui/canvas.h"
 #include "ui/services.h"
@@ -14,13 +18,18 @@
 #include "ui/window.h"
 
 class QLineEdit;
+class QPainter;
 class QPushButton;
 
 namespace tsp {
 
+namespace ui {
+class PlaybackBar;
+}
+
 // The graph view: draws the graph on a ring and plays the runs on it: the spanning tree, the
-// tree's tour and the light cycle, each timed over the iteration count and animated one edge
-// a tick.
+// tree's tour, the light cycle and the optimum, each animated one edge a tick; the first three
+// are timed over the iteration count. The last run played can be paused and stepped through.
 class GraphView final : public ui::Window {
   Q_OBJECT
 
@@ -35,29 +44,48 @@ class GraphView final : public ui::Window {
   void rearrangeRequested();
   void edgeIdsRequested();
   void exitRequested();
+  void compareRequested();
 
  private:
-  enum class Run { SpanningTree, TreeTour, LightCycle };
   struct RunControls {
     QPushButton* Button = nullptr;
     ui::Timer* Timer = nullptr;
     QColor Colour;
   };
+  // What the boxes and lines showed when the run started, so that any tick can be undone.
+  struct RunStart {
+    std::vector<QColor> LineColours;
+    QString TreeEdges;
+    QString TourEdges;
+    QString TourWeights;
+    QString TourWeight;
+  };
 
   void addControls();
   void addGraphItems();
-  RunControls& controlsOf(Run run) { return runs_[static_cast<int>(run)]; }
-  void runAlgorithm(Run run);
-  // Computes the run IterationCount times and shows its times; gives what it animates.
-  Animation computeRun(Run run);
-  void tick(Run run);
-  void showPlayedTexts();
-  void stopAnimationsExcept(Run run);
+  RunControls& controlsOf(RunKind run) { return runs_[static_cast<int>(run)]; }
+  void runAlgorithm(RunKind run);
+  // Computes the run (the timed ones IterationCount times) and shows its times.
+  std::optional<Animation> computeRun(RunKind run);
+  void tick(RunKind run);
+  void playTick();
+  void stepBack();
+  void stepForward();
+  void togglePause();
+  void setMsPerTick(int ms);
+  // Shows the state after the first `ticks` ticks of the current run.
+  void showTicks(int ticks);
+  void stopAnimationsExcept(RunKind run);
+  bool ended() const { return ticks_ > static_cast<int>(animation_.Steps.size()); }
   ui::LineItem& graphLine(int lineId) { return canvas_->Line(MaxVertices + lineId); }
+  void exportDrawing();
+  void paintDrawing(QPainter& painter);
+  std::vector<std::string> lineColourNames();
 
   ui::Services& services_;
   ui::Canvas* canvas_ = nullptr;
-  std::array<RunControls, 3> runs_;
+  ui::PlaybackBar* playback_ = nullptr;
+  std::array<RunControls, 4> runs_;
   std::array<QLineEdit*, MaxVertices> vertexLetters_;
   std::array<QLineEdit*, BoxCount> lineWeights_;  // index = line id
   QLineEdit* treeEdges_ = nullptr;
@@ -67,16 +95,21 @@ class GraphView final : public ui::Window {
   QLineEdit* tourTime_ = nullptr;
   QLineEdit* totalTime_ = nullptr;
   QLineEdit* tourWeight_ = nullptr;
+  QLineEdit* stepLine_ = nullptr;
 
   std::optional<Drawing> drawing_;
   std::int16_t iterationCount_ = 0;
   std::optional<SpanningTree> tree_;
+  OptimumTour optimum_;
   // The time of the last tree or light-cycle run, which the tour run adds to its own.
   double lastRunSeconds_ = 0;
 
-  Run playing_ = Run::SpanningTree;
+  RunKind playing_ = RunKind::SpanningTree;
   Animation animation_;
-  int played_ = 0;
+  RunStory story_;
+  RunStart start_;
+  int ticks_ = 0;
+  bool paused_ = false;
 };
 
 }  // namespace tsp

@@ -4,7 +4,7 @@
 
 namespace tsp::testing {
 
-TestApp::TestApp() : App(std::make_unique<Navigator>(ui::Services{Messages, Time, Random})) {
+TestApp::TestApp() : App(std::make_unique<Navigator>(ui::Services{Messages, Time, Random, Files})) {
   App->setOnEnd([this] { ++Ends; });
 }
 

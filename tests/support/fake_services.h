@@ -28,6 +28,24 @@ class ManualClock final : public ui::Clock {
   double Now = 1000.0;
 };
 
+// Answers file dialogs from a script: each call takes the next name, "" once it runs out
+// (the dialog was cancelled).
+class ScriptedFileDialog final : public ui::FileDialog {
+ public:
+  QString OpenFileName(QWidget*, const QString&, const QString&) override { return Next(); }
+  QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return Next();
+  }
+  QStringList Names;
+  int Asked = 0;
+
+ private:
+  QString Next() {
+    ++Asked;
+    return Names.isEmpty() ? QString() : Names.takeFirst();
+  }
+};
+
 // The application's windows wired to recording services; the end of the application is
 // counted, not acted on.
 struct TestApp {
@@ -41,6 +59,7 @@ struct TestApp {
   RecordingMessageBox Messages;
   ManualClock Time;
   ui::FixedRandomSource Random;
+  ScriptedFileDialog Files;
   int Ends = 0;
   std::unique_ptr<Navigator> App;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "ui/look.h"
 
@@ -18,6 +19,9 @@ void QuietOffscreenWarnings(QtMsgType type, const QMessageLogContext&, const QSt
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Settings written by the windows (last folder, animation speed) stay with this run.
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
   qInstallMessageHandler(QuietOffscreenWarnings);
   QApplication app(argc, argv);
   tsp::ui::ApplyApplicationLook(app);
