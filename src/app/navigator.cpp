@@ -18,7 +18,8 @@ using Slot = ui::WindowSlot<W>;
 
 Navigator::Navigator(ui::Services services) : services_(services) {
   const auto changed = [this] { scheduleEndCheck(); };
-  startScreen_ = std::make_unique<Slot<StartScreen>>([this] { return createStartScreen(); }, changed);
+  startScreen_ =
+      std::make_unique<Slot<StartScreen>>([this] { return createStartScreen(); }, changed);
   helpScreen_ = std::make_unique<Slot<HelpScreen>>([this] { return createHelpScreen(); }, changed);
   vertexCountScreen_ = std::make_unique<Slot<VertexCountScreen>>(
       [this] { return createVertexCountScreen(); }, changed);
@@ -74,12 +75,14 @@ MatrixEditor* Navigator::createMatrixEditor() {
   auto* editor = new MatrixEditor(services_);
   const VertexCountScreen& counts = vertexCountScreen_->Load();
   editor->loadCounts(counts.vertexCountText(), counts.iterationText());
-  QObject::connect(editor, &MatrixEditor::viewGraphRequested, editor, [this] { graphView_->Show(); });
+  QObject::connect(editor, &MatrixEditor::viewGraphRequested, editor,
+                   [this] { graphView_->Show(); });
   QObject::connect(editor, &MatrixEditor::resetRequested, editor, [this] {
     matrixEditor_->Unload();
     vertexCountScreen_->Show();
   });
-  QObject::connect(editor, &MatrixEditor::exitRequested, editor, [this] { matrixEditor_->Unload(); });
+  QObject::connect(editor, &MatrixEditor::exitRequested, editor,
+                   [this] { matrixEditor_->Unload(); });
   return editor;
 }
 

@@ -14,9 +14,8 @@ std::string Weighed(const AnimationStep& step) {
 }
 
 std::string TreeSentence(const AnimationStep& step) {
-  return Letter(step.To) + " joins the tree through " + Letter(step.From) + "--" +
-         Letter(step.To) + Weighed(step) +
-         ", the lightest edge from a tree vertex to a vertex outside it.";
+  return Letter(step.To) + " joins the tree through " + Letter(step.From) + "--" + Letter(step.To) +
+         Weighed(step) + ", the lightest edge from a tree vertex to a vertex outside it.";
 }
 
 std::string TourSentence(const Animation& animation, const RunStory& story, int index) {
@@ -49,8 +48,8 @@ std::string EndSentence(const Animation& animation, const RunStory& story) {
     int weight = 0;
     for (const AnimationStep& step : animation.Steps) weight += step.Weight;
     return "Done: the tree joins " + std::to_string(steps + 1) + " of " +
-           std::to_string(story.VertexCount) + " vertices with weight " +
-           std::to_string(weight) + ".";
+           std::to_string(story.VertexCount) + " vertices with weight " + std::to_string(weight) +
+           ".";
   }
   return "Done: the tour weighs " + std::to_string(texts.Weight) + ".";
 }

@@ -107,8 +107,9 @@ std::string ReportText(const GraphReport& report) {
   }
   const GuaranteeCheck& guarantee = report.Guarantee;
   if (guarantee.Holds()) {
-    text += "The tree tour weighs at most twice the optimum: every pair is joined, no weight is "
-            "negative and every triangle holds.\n";
+    text +=
+        "The tree tour weighs at most twice the optimum: every pair is joined, no weight is "
+        "negative and every triangle holds.\n";
     return text;
   }
   text += "The factor-2 guarantee of the tree tour does not hold here:";
@@ -129,7 +130,8 @@ std::string ReportJson(const GraphReport& report) {
   using Json = nlohmann::ordered_json;
   Json edges = Json::array();
   for (const DrawnLine& line : report.Lines) {
-    edges.push_back({{"from", Letter(line.From)}, {"to", Letter(line.To)}, {"weight", line.Weight}});
+    edges.push_back(
+        {{"from", Letter(line.From)}, {"to", Letter(line.To)}, {"weight", line.Weight}});
   }
   Json treeEdges = Json::array();
   for (const TreeEdge& edge : report.Tree.Edges) treeEdges.push_back(EdgeText(edge));

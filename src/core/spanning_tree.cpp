@@ -101,8 +101,7 @@ SpanningTree BuildSpanningTree(const Drawing& drawing) {
     const int to = SelectTreeVertex(weights, best);
     if (to < 0) break;
     const int from = KeyVertex(best[to]);
-    tree.Edges.push_back(
-        TreeEdge{from, to, drawing.LineBetween(from, to), weights[from][to]});
+    tree.Edges.push_back(TreeEdge{from, to, drawing.LineBetween(from, to), weights[from][to]});
     ++tree.VertexCount;
     best[to] = InsideTree;
     treeMask[to] = InsideTree;

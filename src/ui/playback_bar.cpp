@@ -20,9 +20,9 @@ constexpr int RowHeight = 375;
 PlaybackBar::PlaybackBar(QWidget* parent, int leftTwips, int topTwips) : QWidget(parent) {
   setObjectName(QStringLiteral("PlaybackBar"));
   SetPlace(this, {leftTwips, topTwips, 6855, RowHeight});
-  pause_ = AddButton(this, {.Name = "PauseButton",
-                            .Text = QStringLiteral("Pause"),
-                            .Where = {0, 0, 1095, RowHeight}});
+  pause_ = AddButton(
+      this,
+      {.Name = "PauseButton", .Text = QStringLiteral("Pause"), .Where = {0, 0, 1095, RowHeight}});
   QPushButton* back = AddButton(this, {.Name = "StepBackButton",
                                        .Text = QStringLiteral("Step back"),
                                        .Where = {1200, 0, 1215, RowHeight}});

@@ -36,15 +36,14 @@ QString Remember(const QString& chosen) {
 
 }  // namespace
 
-QString QtFileDialog::OpenFileName(QWidget* parent, const QString& caption,
-                                   const QString& filter) {
+QString QtFileDialog::OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
   return Remember(QFileDialog::getOpenFileName(parent, caption, LastFolder(), filter));
 }
 
 QString QtFileDialog::SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                    const QString& suggestedName) {
-  return Remember(QFileDialog::getSaveFileName(
-      parent, caption, QDir(LastFolder()).filePath(suggestedName), filter));
+  return Remember(QFileDialog::getSaveFileName(parent, caption,
+                                               QDir(LastFolder()).filePath(suggestedName), filter));
 }
 
 double SteadyClock::Seconds() {

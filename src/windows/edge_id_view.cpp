@@ -46,12 +46,13 @@ QByteArray IndexedName(const char* name, int index) {
 
 }  // namespace
 
-EdgeIdView::EdgeIdView() : Window(QStringLiteral("Form5"), 10905, 10815, ui::SystemColour::MenuText) {
+EdgeIdView::EdgeIdView()
+    : Window(QStringLiteral("Form5"), 10905, 10815, ui::SystemColour::MenuText) {
   const Look header{13.5, true, HeaderBlue, {}, {}};
   QLineEdit* title = ui::AddTextBox(this, {.Name = "Title",
-                                          .Text = QStringLiteral("Viewing the line Id"),
-                                          .Where = {3000, 0, 2775, 480},
-                                          .Style = Look{13.5, true, MarkedRed, {}, {}}});
+                                           .Text = QStringLiteral("Viewing the line Id"),
+                                           .Where = {3000, 0, 2775, 480},
+                                           .Style = Look{13.5, true, MarkedRed, {}, {}}});
   // The caption is wider than its box at this size; show its beginning.
   title->setCursorPosition(0);
   for (int c = 0; c < MaxVertices; ++c) {
@@ -75,12 +76,12 @@ EdgeIdView::EdgeIdView() : Window(QStringLiteral("Form5"), 10905, 10815, ui::Sys
                                            .Text = QStringLiteral("-1"),
                                            .Where = {left, LineIdTop(cell), 735, 375},
                                            .AccessibleName = QStringLiteral("Line id of ") + edge});
-    weights_[cell] = ui::AddTextBox(
-        this, {.Name = IndexedName("Text3", cell).constData(),
-               .Text = QStringLiteral("0"),
-               .Where = {left, RowTops[BoxRow(cell)] + WeightOffset, 735, 285},
-               .Style = Look{0, false, WeightYellow, {}, {}},
-               .AccessibleName = QStringLiteral("Weight of ") + edge});
+    weights_[cell] =
+        ui::AddTextBox(this, {.Name = IndexedName("Text3", cell).constData(),
+                              .Text = QStringLiteral("0"),
+                              .Where = {left, RowTops[BoxRow(cell)] + WeightOffset, 735, 285},
+                              .Style = Look{0, false, WeightYellow, {}, {}},
+                              .AccessibleName = QStringLiteral("Weight of ") + edge});
   }
   QPushButton* back = ui::AddButton(this, {.Name = "Command1",
                                            .Text = QStringLiteral("Return to Graph"),

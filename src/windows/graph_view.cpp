@@ -1,14 +1,10 @@
 #include "windows/graph_view.h"
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
-#include <QSvgGenerator>
 #include <string>
 
 #include "core/graphviz.h"
@@ -17,6 +13,7 @@
 #include "core/tree_tour.h"
 #include "ui/files.h"
 #include "ui/geometry.h"
+#include "ui/picture.h"
 #include "ui/playback_bar.h"
 #include "windows/graph_view_layout.h"
 
@@ -58,9 +55,14 @@ QString TimeText(double seconds, int repetitions) {
 
 QLineEdit* AddControl(QWidget* parent, const ControlRow& row) {
   switch (row.Type) {
-    case Kind::TextBox: return ui::AddTextBox(parent, row.Design);
-    case Kind::Button: ui::AddButton(parent, row.Design); break;
-    case Kind::Label: ui::AddLabel(parent, row.Design); break;
+    case Kind::TextBox:
+      return ui::AddTextBox(parent, row.Design);
+    case Kind::Button:
+      ui::AddButton(parent, row.Design);
+      break;
+    case Kind::Label:
+      ui::AddLabel(parent, row.Design);
+      break;
   }
   return nullptr;
 }
@@ -131,8 +133,9 @@ void GraphView::addControls() {
     RunControls& controls = runs_[r];
     controls.Button = button(RunDesigns[r].Button);
     // The tree's timer starts out at one second; every run sets the animation's pace.
-    controls.Timer = new ui::Timer(this, RunDesigns[r].Timer,
-                                   run == RunKind::SpanningTree ? 1000 : ui::PlaybackBar::DefaultMs);
+    controls.Timer =
+        new ui::Timer(this, RunDesigns[r].Timer,
+                      run == RunKind::SpanningTree ? 1000 : ui::PlaybackBar::DefaultMs);
     controls.Colour = RunDesigns[r].Colour;
     connect(controls.Button, &QPushButton::clicked, this, [this, run] { runAlgorithm(run); });
     connect(controls.Timer, &ui::Timer::ticked, this, [this, run] { tick(run); });
@@ -199,8 +202,8 @@ void GraphView::runAlgorithm(RunKind run) {
   ticks_ = 0;
   paused_ = false;
   playback_->setPaused(false);
-  start_ = RunStart{{}, treeEdges_->text(), tourEdges_->text(), tourWeights_->text(),
-                    tourWeight_->text()};
+  start_ = RunStart{
+      {}, treeEdges_->text(), tourEdges_->text(), tourWeights_->text(), tourWeight_->text()};
   for (int k = 0; k < BoxCount; ++k) start_.LineColours.push_back(graphLine(k).BorderColour);
   stepLine_->clear();
   RunControls& controls = controlsOf(run);
@@ -279,7 +282,8 @@ void GraphView::playTick() {
   tourWeight_->setText(weightBefore);
   services_.Messages.Show(QString::fromLatin1(animation_.EndMessage));
   if (animation_.IsTour) {
-    tourWeight_->setText(QString::fromStdString(IntText(TextsAfter(animation_, ticks_ - 1).Weight)));
+    tourWeight_->setText(
+        QString::fromStdString(IntText(TextsAfter(animation_, ticks_ - 1).Weight)));
   }
 }
 
@@ -360,33 +364,18 @@ void GraphView::exportDrawing() {
       QStringLiteral("graph.png"));
   if (path.isEmpty()) return;
   const QString type = QFileInfo(path).suffix().toLower();
-  const QSize size(width(), ui::TwipsToPixels(7800));
-  QByteArray bytes;
-  if (type == QLatin1String("png")) {
-    QImage image(size, QImage::Format_ARGB32);
-    QPainter painter(&image);
-    paintDrawing(painter);
-    painter.end();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-  } else if (type == QLatin1String("svg")) {
-    QBuffer buffer(&bytes);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(QStringLiteral("Graph"));
-    QPainter painter(&svg);
-    paintDrawing(painter);
-  } else if (type == QLatin1String("dot") || type == QLatin1String("gv")) {
+  std::optional<QByteArray> bytes =
+      ui::EncodePicture(type, QSize(width(), ui::TwipsToPixels(7800)),
+                        [this](QPainter& painter) { paintDrawing(painter); });
+  if (type == QLatin1String("dot") || type == QLatin1String("gv")) {
     bytes = QByteArray::fromStdString(GraphvizText(*drawing_, lineColourNames()));
-  } else {
+  }
+  if (!bytes) {
     services_.Messages.Show(
         QStringLiteral("Cannot export %1: name the file .png, .svg or .dot.").arg(path));
     return;
   }
-  if (const auto error = ui::WriteFileAtomically(path, bytes)) {
+  if (const auto error = ui::WriteFileAtomically(path, *bytes)) {
     services_.Messages.Show(QStringLiteral("Cannot export %1: %2").arg(path, *error));
   }
 }

@@ -35,15 +35,15 @@ struct TwipPoint {
 // Anchor points of the ten vertices on the ring, in twips. Every coordinate is even, so the
 // midpoint of two anchors is a whole number of twips.
 inline constexpr std::array<TwipPoint, MaxVertices> VertexAnchors{{{5640, 1320},
-                                                            {8040, 2040},
-                                                            {9480, 3240},
-                                                            {9240, 5760},
-                                                            {7920, 6960},
-                                                            {5520, 7320},
-                                                            {3360, 6720},
-                                                            {1680, 5400},
-                                                            {1800, 3360},
-                                                            {3600, 1920}}};
+                                                                   {8040, 2040},
+                                                                   {9480, 3240},
+                                                                   {9240, 5760},
+                                                                   {7920, 6960},
+                                                                   {5520, 7320},
+                                                                   {3360, 6720},
+                                                                   {1680, 5400},
+                                                                   {1800, 3360},
+                                                                   {3600, 1920}}};
 
 // Where each vertex's marker and letter box stand around its anchor.
 struct VertexPlace {
@@ -63,6 +63,5 @@ inline constexpr std::array<VertexPlace, MaxVertices> VertexPlaces{{
     {{3000, 1320, 735, 1095}, {3240, 1680, 375, 375}},
 }};
 inline constexpr int MarkerDiameter = 735;
-
 
 }  // namespace tsp::graph_view_layout

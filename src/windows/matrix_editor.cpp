@@ -94,12 +94,14 @@ MatrixEditor::MatrixEditor(ui::Services& services)
 
   for (int row = 0; row < MaxVertices; ++row) {
     AddBox(this, QStringLiteral("Text%1").arg(3 + row), Letter(row),
-           Place{120, 960 + 840 * row, 375, 495}, RowHeaderLook, QStringLiteral("Row ") + Letter(row));
+           Place{120, 960 + 840 * row, 375, 495}, RowHeaderLook,
+           QStringLiteral("Row ") + Letter(row));
   }
-  QPushButton* viewGraph = ui::AddButton(this, {.Name = "Command1",
-                                                .Text = QStringLiteral("View Resulting Graph"),
-                                                .Where = {4200, 9840, 2055, 375},
-                                                .Style = Look{0, false, QColor(255, 255, 0), {}, {}}});
+  QPushButton* viewGraph =
+      ui::AddButton(this, {.Name = "Command1",
+                           .Text = QStringLiteral("View Resulting Graph"),
+                           .Where = {4200, 9840, 2055, 375},
+                           .Style = Look{0, false, QColor(255, 255, 0), {}, {}}});
   for (int column = 0; column < MaxVertices; ++column) {
     AddBox(this, QStringLiteral("Text%1").arg(13 + column), Letter(column),
            Place{600 + 960 * column, 480, 735, 405}, ColumnHeaderLook,
@@ -125,11 +127,10 @@ MatrixEditor::MatrixEditor(ui::Services& services)
                                              .Text = QStringLiteral(" Random Weight"),
                                              .Where = {5400, 9480, 1575, 255},
                                              .AccessibleName = QStringLiteral("Random Weight")});
-  QLineEdit* title =
-      ui::AddTextBox(this, {.Name = "PanelTitle",
-                            .Text = QStringLiteral("Fill up the Graph Matrix"),
-                            .Where = {0, -120, 3855, 555},
-                            .Style = Look{18, false, QColor(255, 255, 0), {}, {}}});
+  QLineEdit* title = ui::AddTextBox(this, {.Name = "PanelTitle",
+                                           .Text = QStringLiteral("Fill up the Graph Matrix"),
+                                           .Where = {0, -120, 3855, 555},
+                                           .Style = Look{18, false, QColor(255, 255, 0), {}, {}}});
   // The focus order ends with " Random Weight": the title is no tab stop.
   title->setFocusPolicy(Qt::ClickFocus);
   vertexCountBox_->hide();

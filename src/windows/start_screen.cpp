@@ -39,10 +39,11 @@ StartScreen::StartScreen() : Window(QStringLiteral("Form1"), 10695, 6585, Qt::bl
                                            .Text = QStringLiteral("Help on how to use simulator"),
                                            .Where = {3600, 4440, 4215, 255},
                                            .Style = Look{0, false, {}, {}, sans}});
-  QPushButton* start = ui::AddButton(this, {.Name = "Command1",
-                                            .Text = QStringLiteral("Start Simulation"),
-                                            .Where = {4080, 5400, 2655, 615},
-                                            .Style = Look{8.25, true, QColor(255, 192, 192), {}, sans}});
+  QPushButton* start =
+      ui::AddButton(this, {.Name = "Command1",
+                           .Text = QStringLiteral("Start Simulation"),
+                           .Where = {4080, 5400, 2655, 615},
+                           .Style = Look{8.25, true, QColor(255, 192, 192), {}, sans}});
   connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
   connect(help, &QPushButton::clicked, this, &StartScreen::helpRequested);
 }

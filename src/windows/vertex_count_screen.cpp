@@ -43,13 +43,15 @@ VertexCountScreen::VertexCountScreen(ui::Services& services)
                                        .Style = Look{13.5, true, Qt::white, {}, {}},
                                        .AccessibleName = QStringLiteral("Number of vertices")});
   QPushButton* next = ui::AddButton(
-      this, {.Name = "Command1", .Text = QStringLiteral("Continue"), .Where = {4080, 2880, 2655, 735}});
+      this,
+      {.Name = "Command1", .Text = QStringLiteral("Continue"), .Where = {4080, 2880, 2655, 735}});
   // A default label is opaque in the button face, with the window-text colour.
-  ui::AddLabel(this, {.Name = "Label1",
-                      .Text = QStringLiteral("Number of iteration"),
-                      .Where = {600, 5040, 2175, 255},
-                      .Style = Look{0, false, ui::SystemColour::ButtonFace,
-                                    ui::SystemColour::WindowText, {}}});
+  ui::AddLabel(
+      this,
+      {.Name = "Label1",
+       .Text = QStringLiteral("Number of iteration"),
+       .Where = {600, 5040, 2175, 255},
+       .Style = Look{0, false, ui::SystemColour::ButtonFace, ui::SystemColour::WindowText, {}}});
   iterations_ = ui::AddTextBox(this, {.Name = "Text4",
                                       .Text = QStringLiteral("1"),
                                       .Where = {600, 5280, 2175, 375},
