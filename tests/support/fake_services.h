@@ -21,11 +21,17 @@ class RecordingMessageBox final : public ui::MessageBox {
   std::function<void(const QString&)> OnShow;
 };
 
-// A clock that only moves when told to.
+// A clock that only moves when told to: by setting Now, or by Step at every reading, which
+// makes every timed section last exactly Step seconds.
 class ManualClock final : public ui::Clock {
  public:
-  double Seconds() override { return Now; }
+  double Seconds() override {
+    const double now = Now;
+    Now += Step;
+    return now;
+  }
   double Now = 1000.0;
+  double Step = 0;
 };
 
 // Answers file dialogs from a script: each call takes the next name, "" once it runs out
