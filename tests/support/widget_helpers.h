@@ -1,9 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "ui/timer.h"
 
