@@ -57,7 +57,7 @@ endif()
 
 # Dependencies: the Qt 6 runtime libraries the program links, plus the C and
 # C++ runtime, and nothing else (no -dev packages, no extra Qt modules).
-set(allowed libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 libgcc-s1)
+set(allowed libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libc6 libstdc++6 libgcc-s1)
 set(required libqt6widgets6 libqt6gui6 libqt6core6)
 string(REPLACE "," ";" alternatives_list "${depends}")
 set(named)
