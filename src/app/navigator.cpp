@@ -1,9 +1,13 @@
 #include "app/navigator.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTimer>
 
+#include "app/graph_files.h"
 #include "core/matrix.h"
+#include "core/report.h"
+#include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
 #include "windows/graph_view.h"
 #include "windows/help_screen.h"
@@ -27,9 +31,12 @@ Navigator::Navigator(ui::Services services) : services_(services) {
       std::make_unique<Slot<MatrixEditor>>([this] { return createMatrixEditor(); }, changed);
   graphView_ = std::make_unique<Slot<GraphView>>([this] { return createGraphView(); }, changed);
   edgeIdView_ = std::make_unique<Slot<EdgeIdView>>([this] { return createEdgeIdView(); }, changed);
+  compareWindow_ =
+      std::make_unique<Slot<CompareWindow>>([this] { return createCompareWindow(); }, changed);
 }
 
 Navigator::~Navigator() {
+  compareWindow_.reset();
   edgeIdView_.reset();
   graphView_.reset();
   matrixEditor_.reset();
@@ -49,6 +56,8 @@ StartScreen* Navigator::createStartScreen() {
     startScreen_->Unload();
   });
   QObject::connect(screen, &StartScreen::helpRequested, screen, [this] { helpScreen_->Show(); });
+  QObject::connect(screen, &StartScreen::openRequested, screen,
+                   [this, screen] { askForGraphFile(screen); });
   return screen;
 }
 
@@ -93,6 +102,7 @@ GraphView* Navigator::createGraphView() {
   auto* view = new GraphView(services_);
   QObject::connect(view, &GraphView::rearrangeRequested, view, [this] { leaveGraphView(); });
   QObject::connect(view, &GraphView::edgeIdsRequested, view, [this] { edgeIdView_->Show(); });
+  QObject::connect(view, &GraphView::compareRequested, view, [this] { showComparison(); });
   QObject::connect(view, &GraphView::exitRequested, view, [this] {
     graphView_->Unload();
     matrixEditor_->Unload();
@@ -141,9 +151,82 @@ EdgeIdView* Navigator::createEdgeIdView() {
   return view;
 }
 
+CompareWindow* Navigator::createCompareWindow() {
+  auto* window = new CompareWindow;
+  QObject::connect(window, &CompareWindow::closeRequested, window,
+                   [this] { compareWindow_->Unload(); });
+  return window;
+}
+
+// Computed afresh every time it opens, from the graph on view.
+void Navigator::showComparison() {
+  const GraphView* view = graphView_->Get();
+  if (view == nullptr || !view->drawing()) return;
+  compareWindow_->Show().showReport(MakeReport(*view->drawing()));
+}
+
+void Navigator::askForGraphFile(QWidget* parent) {
+  const QString path = services_.Files.OpenFileName(
+      parent, QStringLiteral("Open a graph"),
+      QStringLiteral("Graphs (*.tspgraph *.csv);;TSP graph (*.tspgraph);;CSV weight matrix "
+                     "(*.csv);;All files (*)"));
+  if (!path.isEmpty()) openGraphFile(path);
+}
+
+bool Navigator::openGraphFile(const QString& path) {
+  // A CSV matrix keeps the iteration count typed so far, "1" when nothing was.
+  const VertexCountScreen* typed = vertexCountScreen_->Get();
+  const QString iterations = typed != nullptr && !typed->iterationText().isEmpty()
+                                 ? typed->iterationText()
+                                 : QStringLiteral("1");
+  auto read = ReadGraphDocument(path, iterations);
+  if (const QString* error = std::get_if<QString>(&read)) {
+    services_.Messages.Show(FileMessage(QStringLiteral("open"), path, *error));
+    return false;
+  }
+  const GraphDocument& document = std::get<GraphDocument>(read);
+  const QString iterationText = QString::fromStdString(document.IterationText);
+  if (!VertexCountScreen::IsIterationText(iterationText)) {
+    services_.Messages.Show(FileMessage(
+        QStringLiteral("open"), path,
+        QStringLiteral("the iteration count \"%1\" is not a number between -32768 and 32767.")
+            .arg(iterationText.left(24))));
+    return false;
+  }
+  // Through the same steps as typing the counts and pressing "Continue".
+  vertexCountScreen_->Load().setCounts(QString::number(document.VertexCount), iterationText);
+  matrixEditor_->Unload();
+  matrixEditor_->Show().setTexts(BoxTextsOf(document));
+  vertexCountScreen_->Hide();
+  startScreen_->Unload();
+  helpScreen_->Unload();
+  return true;
+}
+
+void Navigator::saveGraphFile() {
+  MatrixEditor* editor = matrixEditor_->Get();
+  if (editor == nullptr || editor->vertexCount() < 1 || editor->vertexCount() > MaxVertices) {
+    return;
+  }
+  QString path = services_.Files.SaveFileName(editor, QStringLiteral("Save the graph"),
+                                              QStringLiteral("TSP graph (*.tspgraph)"),
+                                              QStringLiteral("graph.tspgraph"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tspgraph");
+  const VertexCountScreen* typed = vertexCountScreen_->Get();
+  const QString iterations =
+      typed != nullptr ? typed->iterationText() : QString::number(editor->iterationCount());
+  const GraphDocument document =
+      DocumentOf(editor->vertexCount(), iterations.toStdString(), editor->texts());
+  if (const auto error = WriteGraphDocument(path, document)) {
+    services_.Messages.Show(FileMessage(QStringLiteral("save"), path, *error));
+  }
+}
+
 bool Navigator::anyShown() const {
   return startScreen_->IsShown() || helpScreen_->IsShown() || vertexCountScreen_->IsShown() ||
-         matrixEditor_->IsShown() || graphView_->IsShown() || edgeIdView_->IsShown();
+         matrixEditor_->IsShown() || graphView_->IsShown() || edgeIdView_->IsShown() ||
+         compareWindow_->IsShown();
 }
 
 // The check waits until the handler that hid or unloaded a window has finished, so that a
@@ -162,6 +245,7 @@ void Navigator::checkEnd() {
   if (anyShown()) return;
   // No new check while the hidden windows go.
   endCheckPending_ = true;
+  compareWindow_->Unload();
   edgeIdView_->Unload();
   graphView_->Unload();
   matrixEditor_->Unload();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,6 +17,7 @@ class VertexCountScreen;
 class MatrixEditor;
 class GraphView;
 class EdgeIdView;
+class CompareWindow;
 
 // The one place that knows every window: it creates each when it is loaded, connects its
 // signals, passes values between windows and performs each navigation step in its order.
@@ -28,6 +30,9 @@ class Navigator {
 
   // Shows the start screen; nothing else is loaded.
   void start();
+  // Opens a graph file (or imports a CSV matrix) into the matrix editor, as if its counts were
+  // typed on the vertex-count screen. On failure one message says why and nothing changes.
+  bool openGraphFile(const QString& path);
 
   ui::WindowSlot<StartScreen>& startScreen() { return *startScreen_; }
   ui::WindowSlot<HelpScreen>& helpScreen() { return *helpScreen_; }
@@ -35,6 +40,7 @@ class Navigator {
   ui::WindowSlot<MatrixEditor>& matrixEditor() { return *matrixEditor_; }
   ui::WindowSlot<GraphView>& graphView() { return *graphView_; }
   ui::WindowSlot<EdgeIdView>& edgeIdView() { return *edgeIdView_; }
+  ui::WindowSlot<CompareWindow>& compareWindow() { return *compareWindow_; }
 
   // Runs when a handler has left no window on screen, after every window was unloaded.
   // The program quits there; tests count it.
@@ -48,7 +54,11 @@ class Navigator {
   MatrixEditor* createMatrixEditor();
   GraphView* createGraphView();
   EdgeIdView* createEdgeIdView();
+  CompareWindow* createCompareWindow();
 
+  void askForGraphFile(QWidget* parent);
+  void saveGraphFile();
+  void showComparison();
   void leaveGraphView();
   void scheduleEndCheck();
   void checkEnd();
@@ -65,6 +75,7 @@ class Navigator {
   std::unique_ptr<ui::WindowSlot<MatrixEditor>> matrixEditor_;
   std::unique_ptr<ui::WindowSlot<GraphView>> graphView_;
   std::unique_ptr<ui::WindowSlot<EdgeIdView>> edgeIdView_;
+  std::unique_ptr<ui::WindowSlot<CompareWindow>> compareWindow_;
 };
 
 }  // namespace tsp

@@ -294,4 +294,62 @@ std::variant<GraphDocument, FileError> ReadGraphFile(std::string_view bytes) {
   }
 }
 
+MatrixTexts BoxTextsOf(const GraphDocument& document) {
+  const int n = document.VertexCount;
+  assert(n >= 1 && n <= MaxVertices);
+  assert(document.White.size() == static_cast<std::size_t>(n * n) &&
+         document.Red.size() == document.White.size());
+  MatrixTexts texts = MatrixTexts::Blank();
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) {
+      texts.White[BoxIndex(r, c)] = document.White[r * n + c];
+      texts.Red[BoxIndex(r, c)] = document.Red[r * n + c];
+    }
+  }
+  return texts;
+}
+
+GraphDocument DocumentOf(int vertexCount, std::string iterationText, const MatrixTexts& texts) {
+  assert(vertexCount >= 1 && vertexCount <= MaxVertices);
+  GraphDocument document{vertexCount, std::move(iterationText), {}, {}};
+  for (int r = 0; r < vertexCount; ++r) {
+    for (int c = 0; c < vertexCount; ++c) {
+      document.White.push_back(texts.White[BoxIndex(r, c)]);
+      document.Red.push_back(texts.Red[BoxIndex(r, c)]);
+    }
+  }
+  return document;
+}
+
+namespace {
+
+// A box text for a message: long ones are cut, never inside a UTF-8 character.
+std::string Shown(const std::string& text) {
+  constexpr std::size_t Longest = 24;
+  if (text.size() <= Longest) return text;
+  std::size_t end = Longest;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return text.substr(0, end) + "\u2026";
+}
+
+}  // namespace
+
+std::string MatrixFault(const MatrixTexts& texts) {
+  const MatrixCheck check = CheckMatrix(texts);
+  const auto pair = [](int box) {
+    return std::string(1, VertexLetter(BoxRow(box))) + " to " + VertexLetter(BoxColumn(box));
+  };
+  for (int box = 0; box < BoxCount; ++box) {
+    if (check.BadWhite[box]) {
+      return "The white box " + pair(box) + " holds \"" + Shown(texts.White[box]) +
+             "\"; it must hold 1 or 0.";
+    }
+    if (check.RedChecked && check.BadRed[box]) {
+      return "The red box " + pair(box) + " holds \"" + Shown(texts.Red[box]) +
+             "\"; a weight lies between -101 and 101 and is not 0.";
+    }
+  }
+  return {};
+}
+
 }  // namespace tsp

@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/matrix.h"
+
 namespace tsp {
 
 // Longer files are refused before they are read: a real graph file is a few kilobytes.
@@ -38,5 +40,15 @@ std::string WriteGraphFile(const GraphDocument& document);
 
 // Reads a .tspgraph file; never throws.
 std::variant<GraphDocument, FileError> ReadGraphFile(std::string_view bytes);
+
+// The document's boxes in the editor's hundred; boxes beyond its vertices keep the texts of a
+// fresh editor.
+MatrixTexts BoxTextsOf(const GraphDocument& document);
+// The first vertexCount × vertexCount boxes as a document.
+GraphDocument DocumentOf(int vertexCount, std::string iterationText, const MatrixTexts& texts);
+
+// Why the boxes would not pass the editor's checks, naming the first box that fails; empty when
+// they pass.
+std::string MatrixFault(const MatrixTexts& texts);
 
 }  // namespace tsp

@@ -158,7 +158,7 @@ std::string ReportJson(const GraphReport& report) {
                        {"all_pairs", report.Guarantee.AllPairs},
                        {"non_negative", report.Guarantee.NonNegative},
                        {"violations", violations}};
-  return json.dump(2) + "\n";
+  return json.dump() + "\n";
 }
 
 }  // namespace tsp

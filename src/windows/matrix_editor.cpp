@@ -1,5 +1,6 @@
 #include "windows/matrix_editor.h"
 
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -135,12 +136,29 @@ MatrixEditor::MatrixEditor(ui::Services& services)
   title->setFocusPolicy(Qt::ClickFocus);
   vertexCountBox_->hide();
   iterationBox_->hide();
+  addFileButtons();
 
   connect(viewGraph, &QPushButton::clicked, this, &MatrixEditor::checkBoxes);
   connect(reset, &QPushButton::clicked, this, &MatrixEditor::resetRequested);
   connect(exit, &QPushButton::clicked, this, &MatrixEditor::exitRequested);
   connect(fill, &QPushButton::clicked, this, &MatrixEditor::fillGraph);
   connect(random, &QPushButton::clicked, this, &MatrixEditor::drawRandomWeights);
+}
+
+// After every specified control in the focus order, beside Exit.
+void MatrixEditor::addFileButtons() {
+  QPushButton* open = ui::AddButton(this, {.Name = "OpenButton",
+                                           .Text = QStringLiteral("Open\u2026"),
+                                           .Where = {9240, 9480, 1335, 255},
+                                           .AccessibleName = QStringLiteral("Open")});
+  QPushButton* save = ui::AddButton(this, {.Name = "SaveButton",
+                                           .Text = QStringLiteral("Save\u2026"),
+                                           .Where = {9240, 9840, 1335, 375},
+                                           .AccessibleName = QStringLiteral("Save")});
+  open->setShortcut(QKeySequence::Open);
+  save->setShortcut(QKeySequence::Save);
+  connect(open, &QPushButton::clicked, this, &MatrixEditor::openRequested);
+  connect(save, &QPushButton::clicked, this, &MatrixEditor::saveRequested);
 }
 
 void MatrixEditor::loadCounts(const QString& vertexCountText, const QString& iterationText) {
@@ -169,6 +187,13 @@ void MatrixEditor::setWhiteTexts(const std::array<std::string, BoxCount>& white)
   for (int box = 0; box < BoxCount; ++box) {
     const QString text = QString::fromStdString(white[box]);
     if (white_[box]->text() != text) white_[box]->setText(text);
+  }
+}
+
+void MatrixEditor::setTexts(const MatrixTexts& texts) {
+  for (int box = 0; box < BoxCount; ++box) {
+    white_[box]->setText(QString::fromStdString(texts.White[box]));
+    red_[box]->setText(QString::fromStdString(texts.Red[box]));
   }
 }
 

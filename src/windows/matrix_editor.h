@@ -28,16 +28,21 @@ class MatrixEditor final : public ui::Window {
 
   MatrixTexts texts() const;
   void setWhiteTexts(const std::array<std::string, BoxCount>& white);
+  // Types the texts into every box, as a user would.
+  void setTexts(const MatrixTexts& texts);
 
  signals:
   // Every box passed the checks.
   void viewGraphRequested();
   void resetRequested();
   void exitRequested();
+  void openRequested();
+  void saveRequested();
 
  private:
   void addWhiteBox(int box);
   void addRedBox(int box);
+  void addFileButtons();
   void checkBoxes();
   void fillGraph();
   void drawRandomWeights();

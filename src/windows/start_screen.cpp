@@ -44,6 +44,13 @@ StartScreen::StartScreen() : Window(QStringLiteral("Form1"), 10695, 6585, Qt::bl
                            .Text = QStringLiteral("Start Simulation"),
                            .Where = {4080, 5400, 2655, 615},
                            .Style = Look{8.25, true, QColor(255, 192, 192), {}, sans}});
+  // Beside "Start Simulation", after it in the focus order.
+  QPushButton* open = ui::AddButton(this, {.Name = "OpenGraphButton",
+                                           .Text = QStringLiteral("Open graph\u2026"),
+                                           .Where = {1080, 5520, 2535, 375},
+                                           .Style = Look{0, false, {}, {}, sans},
+                                           .AccessibleName = QStringLiteral("Open graph")});
+  connect(open, &QPushButton::clicked, this, &StartScreen::openRequested);
   connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
   connect(help, &QPushButton::clicked, this, &StartScreen::helpRequested);
 }

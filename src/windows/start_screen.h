@@ -14,6 +14,7 @@ class StartScreen final : public ui::Window {
  signals:
   void startRequested();
   void helpRequested();
+  void openRequested();
 };
 
 }  // namespace tsp

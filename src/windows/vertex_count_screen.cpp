@@ -71,13 +71,22 @@ QString VertexCountScreen::iterationText() const {
   return iterations_->text();
 }
 
+void VertexCountScreen::setCounts(const QString& vertexCountText, const QString& iterationText) {
+  vertexCount_->setText(vertexCountText);
+  iterations_->setText(iterationText);
+}
+
+bool VertexCountScreen::IsIterationText(const QString& text) {
+  return ToInt16(NumericValue(text.toStdString())).has_value();
+}
+
 void VertexCountScreen::checkCounts() {
   if (!IsVertexCountText(vertexCount_->text())) {
     services_.Messages.Show(QStringLiteral("Please enter a number between 1 and 10 !"));
     return;
   }
   // The iteration count travels as text to the matrix editor; it must fit 16 bits there.
-  if (!ToInt16(NumericValue(iterations_->text().toStdString()))) {
+  if (!IsIterationText(iterations_->text())) {
     services_.Messages.Show(
         QStringLiteral("Please enter a number of iterations between -32768 and 32767 !"));
     return;

@@ -19,6 +19,10 @@ class VertexCountScreen final : public ui::Window {
   // Both counts as typed.
   QString vertexCountText() const;
   QString iterationText() const;
+  // Fills both boxes as if typed.
+  void setCounts(const QString& vertexCountText, const QString& iterationText);
+  // Whether the iteration count fits the 16 bits the editor keeps it in.
+  static bool IsIterationText(const QString& text);
 
  signals:
   // Both counts passed their checks.
