@@ -13,6 +13,7 @@
 #include "ui/look.h"
 #include "ui/services.h"
 #include "ui/timer.h"
+#include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
 #include "windows/graph_view.h"
 #include "windows/help_screen.h"
@@ -162,6 +163,20 @@ int main(int argc, char* argv[]) {
   ok &= shoot.Save(view, QStringLiteral("form4-light-cycle-running"));
   Tick(view, "Timer3", 6);
   ok &= shoot.Save(view, QStringLiteral("form4-light-cycle-done"), messages.Text);
+
+  Click(view, "OptimumButton");
+  Tick(view, "OptimumTimer", 11);
+  ok &= shoot.Save(view, QStringLiteral("form4-optimum-done"), messages.Text);
+
+  // Paused on the fourth edge of the tour, with its sentence.
+  Click(view, "Command4");
+  Tick(view, "Timer2", 3);
+  Click(view, "PauseButton");
+  Click(view, "StepForwardButton");
+  ok &= shoot.Save(view, QStringLiteral("form4-step-through"));
+
+  Click(view, "CompareButton");
+  ok &= shoot.Save(navigator.compareWindow().Get(), QStringLiteral("compare-window"));
 
   Click(view, "Command3");
   ok &= shoot.Save(navigator.edgeIdView().Get(), QStringLiteral("form5-line-ids"));

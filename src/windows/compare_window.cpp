@@ -51,9 +51,9 @@ QString GuaranteeText(const GuaranteeCheck& check) {
 }  // namespace
 
 CompareWindow::CompareWindow()
-    : Window(QStringLiteral("Compare with the optimum"), 9000, 8160, QColor(224, 224, 224)) {
+    : Window(QStringLiteral("Compare with the optimum"), 10500, 8400, QColor(224, 224, 224)) {
   chart_ = new ui::BarChart(this);
-  ui::SetPlace(chart_, {240, 240, 8520, 2880});
+  ui::SetPlace(chart_, {240, 240, 10020, 2880});
   table_ = new QTableWidget(4, 5, this);
   table_->setObjectName(QStringLiteral("CompareTable"));
   table_->setAccessibleName(QStringLiteral("Weights and ratios"));
@@ -63,17 +63,17 @@ CompareWindow::CompareWindow()
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->horizontalHeader()->setStretchLastSection(true);
-  ui::SetPlace(table_, {240, 3240, 8520, 1905});
+  ui::SetPlace(table_, {240, 3240, 10020, 2160});
   guarantee_ = ui::AddMultiLineTextBox(this, {.Name = "GuaranteeText",
-                                              .Where = {240, 5280, 8520, 2040},
+                                              .Where = {240, 5520, 10020, 1980},
                                               .AccessibleName = QStringLiteral("Guarantee")});
   guarantee_->setReadOnly(true);
   QPushButton* copy = ui::AddButton(this, {.Name = "CopyReportButton",
                                            .Text = QStringLiteral("Copy report"),
-                                           .Where = {240, 7500, 1815, 375}});
+                                           .Where = {240, 7740, 1815, 375}});
   QPushButton* close = ui::AddButton(
       this,
-      {.Name = "CloseButton", .Text = QStringLiteral("Close"), .Where = {6945, 7500, 1815, 375}});
+      {.Name = "CloseButton", .Text = QStringLiteral("Close"), .Where = {8445, 7740, 1815, 375}});
   connect(copy, &QPushButton::clicked, this, &CompareWindow::copyReport);
   connect(close, &QPushButton::clicked, this, &CompareWindow::closeRequested);
 }
@@ -118,6 +118,7 @@ void CompareWindow::showReport(const GraphReport& report) {
                QStringLiteral("\u2013"), QStringLiteral("\u2013")});
   }
   table_->resizeColumnsToContents();
+  table_->resizeRowsToContents();
   guarantee_->setPlainText(GuaranteeText(report.Guarantee));
 }
 
