@@ -1,4 +1,4 @@
-// One repetition of each run on a fixed set of complete ten-vertex graphs, next to what
+// One run of each computation on a fixed set of complete ten-vertex graphs, next to what
 // Boost.Graph takes for the same spanning tree and tour, and a whole press of the light-cycle
 // button at its largest iteration count.
 
@@ -8,17 +8,15 @@
 #include <boost/graph/adjacency_matrix.hpp>
 #include <boost/graph/metric_tsp_approx.hpp>
 #include <boost/graph/prim_minimum_spanning_tree.hpp>
-#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "graph/graph_build.h"
-#include "graph/graph_state.h"
-#include "mst/spanning_tree_run.h"
-#include "oracle/oracle.h"
-#include "tour/light_cycle.h"
-#include "tour/tour_search.h"
+#include "core/animation.h"
+#include "core/drawing.h"
+#include "core/light_cycle.h"
+#include "core/spanning_tree.h"
+#include "core/tree_tour.h"
 
 namespace tsp {
 namespace {
@@ -35,13 +33,15 @@ struct WeightRange {
 constexpr std::array<WeightRange, 2> Ranges{
     {{"1..99", 1, 99, false}, {"-100..100", -100, 100, true}}};
 
-// Weights of the complete graphs of one range, row-major, the same on every run.
-std::vector<std::array<std::array<int, N>, N>> MakeWeights(const WeightRange& range) {
+using Weights = std::array<std::array<int, N>, N>;
+
+// The complete graphs of one range, the same on every run.
+std::vector<Weights> MakeWeights(const WeightRange& range) {
   std::mt19937 rng(20240611u + static_cast<unsigned>(range.Low));
   const unsigned span =
       static_cast<unsigned>(range.High - range.Low + 1 - (range.SkipZero ? 1 : 0));
-  std::vector<std::array<std::array<int, N>, N>> graphs(GraphCount);
-  for (auto& w : graphs) {
+  std::vector<Weights> graphs(GraphCount);
+  for (Weights& w : graphs) {
     for (int a = 0; a < N; ++a) {
       for (int b = a + 1; b < N; ++b) {
         int value = range.Low + static_cast<int>(rng() % span);
@@ -53,42 +53,47 @@ std::vector<std::array<std::array<int, N>, N>> MakeWeights(const WeightRange& ra
   return graphs;
 }
 
-// Graph views loaded like the matrix editor loads them: every pair in its upper box.
-std::vector<GraphState> LoadStates(const WeightRange& range, std::int16_t iterations) {
-  std::vector<GraphState> states(GraphCount);
-  const auto weights = MakeWeights(range);
-  for (int g = 0; g < GraphCount; ++g) {
-    MatrixBoxes boxes;
-    boxes.White.fill("0");
-    boxes.Red.fill("0");
+// Drawn as the matrix editor draws them: every pair in its upper box.
+std::vector<Drawing> MakeDrawings(const WeightRange& range) {
+  std::vector<Drawing> drawings;
+  for (const Weights& w : MakeWeights(range)) {
+    MatrixTexts texts = MatrixTexts::Blank();
     for (int a = 0; a < N; ++a) {
       for (int b = a + 1; b < N; ++b) {
-        boxes.White[BoxIndex(a, b)] = "1";
-        boxes.Red[BoxIndex(a, b)] = std::to_string(weights[g][a][b]);
+        texts.White[BoxIndex(a, b)].assign(1, '1');  // not = "1": a false -Wrestrict in g++ 12
+        texts.Red[BoxIndex(a, b)] = std::to_string(w[a][b]);
       }
     }
-    std::array<DrawnEdge, BoxCount> edges{};
-    LoadGraphState(states[g], N, iterations, boxes, edges);
+    drawings.push_back(BuildDrawing(N, texts));
   }
-  return states;
+  return drawings;
 }
 
-template <void (*Run)(GraphState&), void (*Prepare)(GraphState&)>
-void OneRepetition(benchmark::State& bench, const WeightRange& range) {
-  std::vector<GraphState> states = LoadStates(range, 1);
-  for (GraphState& s : states) Prepare(s);
+// Runs compute once per iteration on the inputs in turn.
+template <class Input, class Compute>
+void EachInTurn(benchmark::State& bench, const std::vector<Input>& inputs, Compute compute) {
   std::size_t g = 0;
   for (auto _ : bench) {
-    GraphState& state = states[g];
-    Run(state);
-    benchmark::DoNotOptimize(state.Tour[0]);
-    benchmark::DoNotOptimize(state.MstBoxes[0]);
+    auto result = compute(inputs[g]);
+    benchmark::DoNotOptimize(result);
     benchmark::ClobberMemory();
-    g = g + 1 == states.size() ? 0 : g + 1;
+    g = g + 1 == inputs.size() ? 0 : g + 1;
   }
 }
 
-void Nothing(GraphState&) {}
+void SpanningTreeRun(benchmark::State& bench, const WeightRange& range) {
+  EachInTurn(bench, MakeDrawings(range), BuildSpanningTree);
+}
+
+void TourRun(benchmark::State& bench, const WeightRange& range) {
+  std::vector<SpanningTree> trees;
+  for (const Drawing& drawing : MakeDrawings(range)) trees.push_back(BuildSpanningTree(drawing));
+  EachInTurn(bench, trees, TreeTour);
+}
+
+void LightCycleRun(benchmark::State& bench, const WeightRange& range) {
+  EachInTurn(bench, MakeDrawings(range), BuildLightCycle);
+}
 
 using BoostGraph = boost::adjacency_matrix<boost::undirectedS, boost::no_property,
                                            boost::property<boost::edge_weight_t, int>>;
@@ -97,7 +102,7 @@ using BoostGraph = boost::adjacency_matrix<boost::undirectedS, boost::no_propert
 // which changes neither the tree nor the tour of a complete graph.
 std::vector<BoostGraph> BoostGraphs(const WeightRange& range) {
   std::vector<BoostGraph> graphs;
-  for (const auto& w : MakeWeights(range)) {
+  for (const Weights& w : MakeWeights(range)) {
     BoostGraph g(N);
     for (int a = 0; a < N; ++a) {
       for (int b = a + 1; b < N; ++b) boost::add_edge(a, b, w[a][b] + 101, g);
@@ -134,12 +139,11 @@ void BoostPrim(benchmark::State& bench, const WeightRange& range) {
 }
 
 // The longest press the light-cycle button allows: 32767 repetitions on one graph.
-template <void (*Run)(GraphState&)>
 void WorstCasePress(benchmark::State& bench) {
-  GraphState state = LoadStates(Ranges[1], 32767)[0];
+  const Drawing drawing = MakeDrawings(Ranges[1])[0];
   for (auto _ : bench) {
-    Run(state);
-    benchmark::DoNotOptimize(state.Tour[0]);
+    auto cycle = Repeat(32767, [&] { return BuildLightCycle(drawing); });
+    benchmark::DoNotOptimize(cycle);
     benchmark::ClobberMemory();
   }
 }
@@ -147,26 +151,14 @@ void WorstCasePress(benchmark::State& bench) {
 void RegisterAll() {
   for (const WeightRange& range : Ranges) {
     const std::string r = range.Name;
-    benchmark::RegisterBenchmark(("SpanningTreeRun/" + r).c_str(),
-                                 OneRepetition<RunSpanningTreeRepetitions, Nothing>, range);
-    benchmark::RegisterBenchmark(("TourRun/" + r).c_str(),
-                                 OneRepetition<RunTourRepetitions, RunSpanningTreeRepetitions>,
-                                 range);
-    benchmark::RegisterBenchmark(("LightCycle/" + r).c_str(),
-                                 OneRepetition<RunLightCycleRepetitions, Nothing>, range);
+    benchmark::RegisterBenchmark(("SpanningTreeRun/" + r).c_str(), SpanningTreeRun, range);
+    benchmark::RegisterBenchmark(("TourRun/" + r).c_str(), TourRun, range);
+    benchmark::RegisterBenchmark(("LightCycle/" + r).c_str(), LightCycleRun, range);
     benchmark::RegisterBenchmark(("BoostMetricTspApprox/" + r).c_str(), BoostMetricTspApprox,
                                  range);
     benchmark::RegisterBenchmark(("BoostPrim/" + r).c_str(), BoostPrim, range);
-    benchmark::RegisterBenchmark(("StepByStep/SpanningTreeRun/" + r).c_str(),
-                                 OneRepetition<oracle::RunSpanningTreeRepetitions, Nothing>, range);
-    benchmark::RegisterBenchmark(
-        ("StepByStep/TourRun/" + r).c_str(),
-        OneRepetition<oracle::RunTourRepetitions, oracle::RunSpanningTreeRepetitions>, range);
-    benchmark::RegisterBenchmark(("StepByStep/LightCycle/" + r).c_str(),
-                                 OneRepetition<oracle::RunLightCycleRepetitions, Nothing>, range);
   }
-  benchmark::RegisterBenchmark("WorstCasePress/LightCycle32767",
-                               WorstCasePress<RunLightCycleRepetitions>)
+  benchmark::RegisterBenchmark("WorstCasePress/LightCycle32767", WorstCasePress)
       ->Unit(benchmark::kMillisecond);
 }
 

@@ -1,38 +1,28 @@
-// Runs the whole computation chain on matrices decoded from arbitrary bytes: validation, graph
-// construction with its edge lists, spanning tree, tour, light cycle and the animations, and
-// checks every invariant of the graph state on the way.
+// Runs the whole computation chain on matrices decoded from arbitrary bytes: validation, the
+// drawing, spanning tree, tour, light cycle and their animations, and checks what holds for
+// every graph on the way.
 //
-// Input: vertex count byte, iteration count byte, then per cell of the n x n block one byte
+// Input: vertex count byte, repetition count byte, then per cell of the n x n block one byte
 // for the white box and a red box text (a length byte, its top bit asking for a number from
-// the next byte instead of raw text).
+// the next byte instead of raw text), then a byte that seeds the hidden red boxes.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
-#include "../tests/monkey/graph_invariants.h"
-#include "entry/number_text.h"
-#include "graph/animation.h"
-#include "graph/graph_build.h"
-#include "mst/spanning_tree_run.h"
-#include "tour/light_cycle.h"
-#include "tour/tour_search.h"
+#include "core/animation.h"
+#include "core/light_cycle.h"
+#include "core/matrix.h"
 
 namespace {
 
-using tsp::GraphState;
-using tsp::testing::GraphProblem;
+using namespace tsp;
 
-void Check(bool condition, const std::string& what) {
+void Check(bool condition, const char* what) {
   if (condition) return;
-  std::fprintf(stderr, "invariant broken: %s\n", what.c_str());
+  std::fprintf(stderr, "invariant broken: %s\n", what);
   std::abort();
-}
-
-void CheckState(const GraphState& state, const char* step) {
-  const std::string problem = GraphProblem(state);
-  Check(problem.empty(), std::string(step) + ": " + problem);
 }
 
 class Bytes {
@@ -67,150 +57,106 @@ std::string RedText(Bytes& in) {
   return in.Text(head % 24);
 }
 
-// The rules of the matrix editor's "View Resulting Graph".
-bool PassesValidation(const tsp::MatrixBoxes& boxes) {
-  for (const std::string& white : boxes.White) {
-    if (white != "1" && white != "0") return false;
+// Every vertex at most once, A first, and A again at the end.
+void CheckClosedTour(const Tour& tour, int vertexCount) {
+  Check(tour.size() >= 2 && tour.front() == 0 && tour.back() == 0, "a tour is not closed at A");
+  unsigned seen = 0;
+  for (std::size_t s = 0; s + 1 < tour.size(); ++s) {
+    Check(tour[s] >= 0 && tour[s] < vertexCount, "a tour visits no vertex");
+    Check((seen & (1u << tour[s])) == 0, "a tour visits a vertex twice");
+    seen |= 1u << tour[s];
   }
-  for (const std::string& red : boxes.Red) {
-    const double value = tsp::NumericValue(red);
-    if (!(value > -101 && value < 101) || value == 0) return false;
-  }
-  return true;
 }
 
-// Plays an animation to its end as its timer would; returns the end message.
-template <class Tick>
-std::string PlayToEnd(GraphState& state, Tick tick, const char* name) {
-  state.AnimationStep = 0;
-  state.TourWeight = 0;
-  for (int ticks = 1; ticks <= 101; ++ticks) {
-    const tsp::AnimationTick result = tick(state);
-    Check(result.ColourLine >= -1 && result.ColourLine < state.EdgeCount,
-          std::string(name) + " colours a line that is not drawn");
-    if (result.EndMessage != nullptr) return result.EndMessage;
+void CheckPlayback(const Drawing& drawing, const Animation& animation) {
+  const auto steps = static_cast<int>(animation.Steps.size());
+  const PlayedTexts all = TextsAfter(animation, steps);
+  Check(all.Edges.size() == 5u * animation.Steps.size(), "an edge listed is not X--Y,");
+  for (const AnimationStep& step : animation.Steps) {
+    Check(step.LineId == drawing.LineBetween(step.From, step.To), "a step colours another line");
+    Check(step.Weight == drawing.WeightBetween(step.From, step.To), "a step has another weight");
   }
-  Check(false, std::string(name) + " does not end within 101 ticks");
-  return {};
-}
-
-struct ChainResult {
-  tsp::MstList Tree;
-  tsp::TourList TreeTour;
-  tsp::TourList LightCycle;
-};
-
-ChainResult RunChain(GraphState& state, std::int16_t n, std::int16_t iterations,
-                     const tsp::MatrixBoxes& entered) {
-  using namespace tsp;
-  using namespace tsp::testing;
-  MatrixBoxes boxes = entered;
-  std::array<DrawnEdge, BoxCount> edges{};
-  LoadGraphState(state, n, iterations, boxes, edges);
-  CheckState(state, "load");
-  int ones = 0;
-  for (int i = 0; i < BoxCount; ++i) {
-    const int r = i / 10;
-    const int c = i % 10;
-    if (boxes.White[i] != "1") continue;
-    ++ones;
-    Check(r != c && boxes.White[c * 10 + r] == "0", "symmetrising kept a pair twice");
-    Check(entered.White[i] == "1", "symmetrising made up an edge");
-    const int line = state.LineIdOf(c, r);
-    Check(line >= 0 && edges[line].Row == r && edges[line].Column == c, "drawn line mismatch");
-  }
-  Check(ones == state.EdgeCount, "kept boxes and drawn lines differ");
-  for (int r = 0; r < n; ++r) {
-    for (int c = r + 1; c < n; ++c) {
-      const bool entered1 = entered.White[r * 10 + c] == "1" || entered.White[c * 10 + r] == "1";
-      Check(entered1 == (state.LineIdOf(c, r) >= 0 || state.LineIdOf(r, c) >= 0),
-            "a pair entered is not drawn, or the other way round");
-    }
-  }
-
-  RunSpanningTreeRepetitions(state);
-  CheckState(state, "spanning tree");
-  const std::string treeProblem = SpanningTreeProblem(state);
-  Check(treeProblem.empty(), treeProblem);
-  Check(PlayToEnd(state, MstAnimationTick, "tree run") == SentinelFoundMessage,
-        "tree run ends with another message");
-  Check(state.EdgeListText == TreeListing(state), "tree run lists other edges");
-  CheckState(state, "tree run");
-  ChainResult result{state.MstBoxes, {}, {}};
-
-  RunTourRepetitions(state);
-  CheckState(state, "tour search");
-  {
-    // Every vertex of the tree exactly once: the plain vertex order is no answer here.
-    unsigned visited = 0;
-    int k = 0;
-    for (; k + 1 < TourSlots && state.Tour[k + 1] != ListSentinel; ++k) {
-      visited |= 1u << state.Tour[k];
-    }
-    unsigned tree = 1;
-    for (int i = 0; state.MstBoxes[i] != ListSentinel; ++i)
-      tree |= 1u << DecodeTo(state.MstBoxes[i]);
-    Check(visited == tree, "the tour does not visit exactly the tree's vertices");
-  }
-  const int treeTourWeight = TourWeight(state, state.Tour);
-  const TourListing tour = ListTour(state);
-  Check(PlayToEnd(state, TourAnimationTick, "tour run") == EndReachedMessage,
-        "tour run ends with another message");
-  Check(state.EdgeListText == tour.Edges && state.WeightListText == tour.Weights &&
-            state.TourWeight == tour.Weight,
-        "tour run lists other edges or weights");
-  result.TreeTour = state.Tour;
-
-  RunLightCycleRepetitions(state);
-  CheckState(state, "light cycle");
-  const std::string cycleProblem = LightCycleProblem(state);
-  Check(cycleProblem.empty(), cycleProblem);
-  Check(TourWeight(state, state.Tour) <= treeTourWeight,
-        "the light cycle is heavier than the tree tour");
-  Check(state.BaseCycle == result.TreeTour, "the light cycle starts from another tree tour");
-  const TourListing cycle = ListTour(state);
-  Check(PlayToEnd(state, TourAnimationTick, "light cycle run") == EndReachedMessage,
-        "light cycle run ends with another message");
-  Check(state.EdgeListText == cycle.Edges && state.TourWeight == cycle.Weight,
-        "light cycle run lists other edges");
-  CheckState(state, "light cycle run");
-  result.LightCycle = state.Tour;
-  return result;
+  Check(TextsAfter(animation, steps / 2).Edges == all.Edges.substr(0, 5 * (steps / 2)),
+        "texts of fewer steps are no prefix");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Bytes in(data, size);
-  const auto n = static_cast<std::int16_t>(1 + in.Next() % tsp::MaxVertices);
-  const auto iterations = static_cast<std::int16_t>(1 + in.Next() % 3);
+  const int n = 1 + in.Next() % MaxVertices;
+  const int repetitions = 1 + in.Next() % 3;
 
   // Boxes outside the n x n block are hidden: their white boxes keep "0", their red boxes "1"
   // or a weight of " Random Weight".
-  tsp::MatrixBoxes boxes;
-  boxes.White.fill("0");
-  boxes.Red.fill("1");
+  MatrixTexts texts = MatrixTexts::Blank();
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) {
-      boxes.White[r * 10 + c] = WhiteText(in.Next());
-      boxes.Red[r * 10 + c] = RedText(in);
+      texts.White[BoxIndex(r, c)] = WhiteText(in.Next());
+      texts.Red[BoxIndex(r, c)] = RedText(in);
     }
   }
   if (!in.Empty()) {
     const std::uint8_t hidden = in.Next();
-    for (int i = 0; i < tsp::BoxCount; ++i) {
-      if (i / 10 >= n || i % 10 >= n) boxes.Red[i] = std::to_string(1 + (hidden + 7 * i) % 99);
+    for (int i = 0; i < BoxCount; ++i) {
+      if (BoxRow(i) >= n || BoxColumn(i) >= n)
+        texts.Red[i] = std::to_string(1 + (hidden + 7 * i) % 99);
     }
   }
-  if (!PassesValidation(boxes)) return 0;
+  if (!CheckMatrix(texts).Passes()) return 0;
 
-  // The same graph state through two loads, as one program run would use it: the second load
-  // must compute exactly what the first did.
-  GraphState state;
-  const ChainResult first = RunChain(state, n, iterations, boxes);
-  const ChainResult second = RunChain(state, n, iterations, boxes);
-  Check(first.Tree == second.Tree && first.TreeTour == second.TreeTour &&
-            first.LightCycle == second.LightCycle,
-        "a second load of the same graph computes another result");
+  const Drawing drawing = BuildDrawing(n, texts);
+  Check(drawing.Lines().size() <= static_cast<std::size_t>(n * (n - 1) / 2),
+        "more lines than vertex pairs");
+  for (int a = 0; a < n; ++a) {
+    for (int b = 0; b < n; ++b) {
+      const bool entered =
+          a != b && (texts.White[BoxIndex(a, b)] == "1" || texts.White[BoxIndex(b, a)] == "1");
+      Check(entered == (drawing.LineBetween(a, b) >= 0), "a pair entered is not drawn, or back");
+    }
+  }
+
+  const auto tree = Repeat(repetitions, [&] { return BuildSpanningTree(drawing); });
+  Check(tree.has_value() && tree->Edges.size() <= static_cast<std::size_t>(n - 1),
+        "the tree has more than n - 1 edges");
+  unsigned reached = 1;
+  for (const TreeEdge& edge : tree->Edges) {
+    Check((reached & (1u << edge.From)) != 0, "a tree edge starts outside the tree");
+    Check((reached & (1u << edge.To)) == 0, "a tree edge reaches no new vertex");
+    Check(edge.LineId >= 0 && drawing.Lines()[edge.LineId].Listed, "a tree edge is not listed");
+    reached |= 1u << edge.To;
+  }
+  const Animation treeAnimation = TreeAnimation(tree);
+  CheckPlayback(drawing, treeAnimation);
+  Check(std::string(treeAnimation.EndMessage) == SentinelFoundMessage,
+        "the tree run ends otherwise");
+
+  const auto tour = Repeat(repetitions, [&] { return TreeTour(*tree); });
+  CheckClosedTour(*tour, n);
+  Check(tour->size() == tree->Edges.size() + 2, "the tour misses a tree vertex");
+  const Animation tourAnimation = TourAnimation(drawing, tour);
+  CheckPlayback(drawing, tourAnimation);
+  Check(std::string(tourAnimation.EndMessage) == EndReachedMessage, "the tour run ends otherwise");
+  Check(TextsAfter(tourAnimation, static_cast<int>(tourAnimation.Steps.size())).Weight ==
+            TourWeight(drawing, *tour),
+        "the tour run shows another weight");
+
+  const auto cycle = Repeat(repetitions, [&] { return BuildLightCycle(drawing); });
+  Check(cycle->Variants.size() == static_cast<std::size_t>(n + 1), "not n + 1 variants");
+  Check(cycle->Variants[0] == *tour, "the light cycle starts from another tour");
+  for (std::size_t i = 0; i < cycle->Variants.size(); ++i) {
+    CheckClosedTour(cycle->Variants[i], n);
+    Check(cycle->Weights[i] >= cycle->Weights[cycle->Lightest], "a variant is lighter");
+    Check(i >= static_cast<std::size_t>(cycle->Lightest) ||
+              cycle->Weights[i] > cycle->Weights[cycle->Lightest],
+          "an earlier variant is as light");
+  }
+  const Animation cycleAnimation = TourAnimation(drawing, cycle->Best());
+  CheckPlayback(drawing, cycleAnimation);
+  Check(TextsAfter(cycleAnimation, static_cast<int>(cycleAnimation.Steps.size())).Weight ==
+            TourWeight(drawing, cycle->Best()),
+        "the light cycle run shows another weight");
+  Check(cycle->Weights[cycle->Lightest] <= TourWeight(drawing, *tour),
+        "the light cycle is heavier than the tour");
   return 0;
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry/number_text.h"
+#include "core/number_text.h"
 
 namespace {
 

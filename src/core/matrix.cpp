@@ -33,7 +33,8 @@ MatrixCheck CheckMatrix(const MatrixTexts& texts) {
 
 std::array<std::string, BoxCount> KeepOneBoxPerPair(std::array<std::string, BoxCount> white) {
   for (int i = 0; i < BoxCount; ++i) {
-    if (white[i] == "1") white[BoxIndex(BoxColumn(i), BoxRow(i))] = "0";
+    // assign, not = "0": a false -Wrestrict in g++ 12
+    if (white[i] == "1") white[BoxIndex(BoxColumn(i), BoxRow(i))].assign(1, '0');
   }
   return white;
 }
