@@ -343,8 +343,8 @@ QStringList BoxFocusOrder(int n) {
   return visible;
 }
 
-// Boxes, row headers, "View Resulting Graph", column headers, then the other buttons; the
-// chain ends with " Random Weight" and the title is no tab stop.
+// Boxes, row headers, "View Resulting Graph", column headers, then the other buttons up to
+// " Random Weight"; the file buttons follow, and the title is no tab stop.
 TEST(FocusOrder, ChainRunsThroughBoxesThenHeadersAndButtons) {
   TestApp app;
   MatrixEditor* editor = OpenEditor(app, "10");
@@ -356,24 +356,24 @@ TEST(FocusOrder, ChainRunsThroughBoxesThenHeadersAndButtons) {
     if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
     widget = widget->nextInFocusChain();
   } while (widget != first);
-  const QStringList expected =
-      BoxFocusOrder(10) + Range("Text%1", 3, 12) + QStringList{"Command1"} +
-      Range("Text%1", 13, 22) +
-      QStringList{"Command2", "Text23", "Command3", "Command4", "Text24", "Command5"};
+  const QStringList expected = BoxFocusOrder(10) + Range("Text%1", 3, 12) +
+                               QStringList{"Command1"} + Range("Text%1", 13, 22) +
+                               QStringList{"Command2", "Text23",   "Command3",   "Command4",
+                                           "Text24",   "Command5", "OpenButton", "SaveButton"};
   EXPECT_EQ(chain, expected);
   EXPECT_FALSE(Find<QWidget>(editor, "PanelTitle")->focusPolicy() & Qt::TabFocus);
 }
 
-TEST(FocusOrder, TabSkipsHiddenBoxesAndWrapsAfterRandomWeight) {
+TEST(FocusOrder, TabSkipsHiddenBoxesAndWrapsAfterTheFileButtons) {
   TestApp app;
   MatrixEditor* editor = OpenEditor(app, "3");
   ASSERT_NE(editor, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
   Find<QWidget>(editor, "Text1_0")->setFocus();
-  const QStringList expected =
-      BoxFocusOrder(3) + Range("Text%1", 3, 12) + QStringList{"Command1"} +
-      Range("Text%1", 13, 22) +
-      QStringList{"Command2", "Command3", "Command4", "Command5", "Text1_0"};
+  const QStringList expected = BoxFocusOrder(3) + Range("Text%1", 3, 12) + QStringList{"Command1"} +
+                               Range("Text%1", 13, 22) +
+                               QStringList{"Command2",   "Command3",   "Command4", "Command5",
+                                           "OpenButton", "SaveButton", "Text1_0"};
   QStringList visited;
   for (int step = 0; step < expected.size(); ++step) {
     QWidget* focused = QApplication::focusWidget();
