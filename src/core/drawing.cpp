@@ -19,6 +19,11 @@ Drawing BuildDrawing(int vertexCount, const MatrixTexts& texts) {
         DrawnLine{from, to, text, WeightOfText(text), NumericValue(text) != 0});
     drawing.lineAt_[box] = id;
     drawing.lineAt_[BoxIndex(to, from)] = id;
+    const DrawnLine& line = drawing.lines_.back();
+    if (line.Listed) {
+      drawing.listed_[from][to] = line.Weight;
+      drawing.listed_[to][from] = line.Weight;
+    }
   }
   return drawing;
 }

@@ -25,7 +25,10 @@ struct DrawnLine {
 // The graph as drawn: its vertices and its lines, whose line ids are their indices.
 class Drawing {
  public:
-  Drawing() { lineAt_.fill(-1); }
+  Drawing() {
+    lineAt_.fill(-1);
+    for (ListedRow& row : listed_) row.fill(NotListed);
+  }
 
   int VertexCount() const { return vertexCount_; }
   const std::vector<DrawnLine>& Lines() const { return lines_; }
@@ -41,12 +44,19 @@ class Drawing {
     return line < 0 ? std::int16_t{0} : lines_[line].Weight;
   }
 
+  // Weights of the listed lines from one vertex to each other vertex, NotListed where there is
+  // none: the entries the spanning tree chooses from, taken once per drawing.
+  static constexpr std::int16_t NotListed = 200;
+  using ListedRow = std::array<std::int16_t, MaxVertices>;
+  const ListedRow& ListedWeights(int vertex) const { return listed_[vertex]; }
+
   friend Drawing BuildDrawing(int vertexCount, const MatrixTexts& texts);
 
  private:
   int vertexCount_ = 0;
   std::vector<DrawnLine> lines_;
   std::array<std::int8_t, BoxCount> lineAt_;
+  std::array<ListedRow, MaxVertices> listed_;
 };
 
 // Draws a line for every white box that reads "1" off the diagonal, in box order, once the

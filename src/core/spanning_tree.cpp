@@ -8,10 +8,9 @@ namespace tsp {
 namespace {
 
 // Weight of an empty slot: above every weight, so it sorts last.
-constexpr std::int16_t NoWeight = 200;
+constexpr std::int16_t NoWeight = Drawing::NotListed;
 
-using EntryRow = std::array<std::int16_t, MaxVertices>;
-using EntryTable = std::array<EntryRow, MaxVertices>;
+using EntryRow = Drawing::ListedRow;
 
 // An entry of vertex from with the given weight, as one number: a lighter entry is smaller
 // and, between equal weights, an entry from a higher-numbered vertex is smaller, which is the
@@ -40,7 +39,7 @@ void OfferEntries(const EntryRow& weights, EntryRow& best, const EntryRow& treeM
 // Each outside vertex holds the best entry into it from the tree, so the smallest key is the
 // lightest head of the highest-numbered tree vertex; equal keys are entries of that one
 // vertex, and of those its sorted list holds first the one to take.
-int SelectTreeVertex(const EntryTable& weights, const EntryRow& best) {
+int SelectTreeVertex(const Drawing& drawing, const EntryRow& best) {
   std::int16_t key = NoEntry;
   int to = -1;
   bool tie = false;
@@ -54,7 +53,7 @@ int SelectTreeVertex(const EntryTable& weights, const EntryRow& best) {
     }
   }
   if (!tie) return to;
-  const EntryRow& row = weights[KeyVertex(key)];
+  const EntryRow& row = drawing.ListedWeights(KeyVertex(key));
   int rank = EqualWeightRank(row, to);
   for (int u = to + 1; u < MaxVertices; ++u) {
     if (best[u] != key) continue;
@@ -79,33 +78,25 @@ SpanningTree BuildSpanningTree(const Drawing& drawing) {
   const int n = drawing.VertexCount();
   assert(n >= 1 && n <= MaxVertices);
   // All ten vertices take part: lines to hidden vertices, should there be any, are listed too.
-  EntryTable weights;
-  for (EntryRow& row : weights) row.fill(NoWeight);
-  for (const DrawnLine& line : drawing.Lines()) {
-    if (!line.Listed) continue;
-    assert(line.Weight >= -MaxWeight && line.Weight <= MaxWeight);
-    weights[line.From][line.To] = line.Weight;
-    weights[line.To][line.From] = line.Weight;
-  }
-
   EntryRow best;
   best.fill(NoEntry);
   EntryRow treeMask{};
   best[0] = InsideTree;
   treeMask[0] = InsideTree;
-  OfferEntries(weights[0], best, treeMask, 0);
+  OfferEntries(drawing.ListedWeights(0), best, treeMask, 0);
 
   SpanningTree tree;
   tree.Edges.reserve(MaxVertices - 1);
   while (tree.Edges.empty() || tree.VertexCount < n) {
-    const int to = SelectTreeVertex(weights, best);
+    const int to = SelectTreeVertex(drawing, best);
     if (to < 0) break;
     const int from = KeyVertex(best[to]);
-    tree.Edges.push_back(TreeEdge{from, to, drawing.LineBetween(from, to), weights[from][to]});
+    tree.Edges.push_back(
+        TreeEdge{from, to, drawing.LineBetween(from, to), drawing.ListedWeights(from)[to]});
     ++tree.VertexCount;
     best[to] = InsideTree;
     treeMask[to] = InsideTree;
-    OfferEntries(weights[to], best, treeMask, to);
+    OfferEntries(drawing.ListedWeights(to), best, treeMask, to);
   }
   return tree;
 }
