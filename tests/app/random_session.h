@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <memory>
-#include <random>
 #include <vector>
 
 namespace tsp::testing {
@@ -22,7 +20,7 @@ enum class Act {
 struct Action {
   Action(Act kind, const char* window = "", const char* control = "", const char16_t* text = u"",
          int nestedTicks = 0);
-  Action(Act kind, QString window, QString control, QString text, int nestedTicks);
+  Action(Act kind, QString window, QString control, QString text = {}, int nestedTicks = 0);
 
   Act Kind;
   QString Window;
@@ -36,9 +34,8 @@ struct Action {
 // The actions as C++ initialisers, ready to paste into a replay test.
 QString ActionListCode(const std::vector<Action>& actions);
 
-// How far sessions got, so that a generator that stops reaching the runs is noticed.
+// How far a session got, so that a generator that stops reaching the runs is noticed.
 struct SessionCounts {
-  int Actions = 0;
   int Starts = 0;
   int GraphViews = 0;  // loads of the graph view
   int TreeRunEnds = 0;
@@ -46,42 +43,21 @@ struct SessionCounts {
   int Rejections = 0;  // messages about a wrong input
 };
 
-class SessionDriver;
-
-// Drives the real windows with user actions and checks after every action that the program is
-// in a state its design allows.
-class MonkeySession {
- public:
-  MonkeySession();
-  ~MonkeySession();
-
-  // Performs the action and checks every invariant. Returns the first broken one, or an empty
-  // text.
-  QString Perform(const Action& action);
-
-  // An action that a user could take now: a program start when no window is left.
-  Action Pick(std::mt19937& random);
-
-  const SessionCounts& Counts() const;
-
- private:
-  std::unique_ptr<SessionDriver> driver_;
-};
-
 struct SessionResult {
   std::vector<Action> Performed;  // up to and including the failing action
-  QString Failure;                // empty when every invariant held
+  QString Failure;                // empty when every check held
   SessionCounts Counts;
 };
 
-// Starts the program and lets a seeded generator pick actionCount actions.
+// Starts the program and lets a seeded generator pick actionCount actions a user could take,
+// checking after each what the user sees.
 SessionResult RunRandomSession(unsigned seed, int actionCount);
 
-// Performs the actions in order; stops at the first broken invariant.
+// Performs the actions in order; stops at the first failed check.
 SessionResult Replay(const std::vector<Action>& actions);
 
-// A shorter list that breaks the same invariant: the actions from the last program start,
-// then without every chunk that is not needed for the failure.
+// A shorter list that fails the same way: the actions from the last program start, then
+// without every chunk that the failure does not need.
 std::vector<Action> ShrinkFailure(const SessionResult& failed);
 
 }  // namespace tsp::testing

@@ -1,4 +1,4 @@
-#include "monkey/random_text.h"
+#include "app/random_text.h"
 
 #include <QStringList>
 
