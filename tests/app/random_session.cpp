@@ -521,12 +521,15 @@ void Session::CheckEditor(const Before& before) {
     return;
   }
   const int n = acceptedVertexCount_.toInt();
-  for (int i = 0; i < BoxCount; ++i) {
-    const bool inBlock = BoxRow(i) < n && BoxColumn(i) < n;
-    if (editor->findChild<QLineEdit*>(White(i))->isVisibleTo(editor) != inBlock ||
-        editor->findChild<QLineEdit*>(Red(i))->isVisibleTo(editor) != inBlock) {
+  // One pass over the boxes: this runs after every action.
+  static const QRegularExpression matrixBox(QStringLiteral("^Text[12]_([0-9]+)$"));
+  for (const QLineEdit* box : editor->findChildren<QLineEdit*>()) {
+    const auto match = matrixBox.match(box->objectName());
+    if (!match.hasMatch()) continue;
+    const int i = match.captured(1).toInt();
+    if (box->isVisibleTo(editor) != (BoxRow(i) < n && BoxColumn(i) < n)) {
       Fail(QStringLiteral("box %1 of the editor is shown outside the block or hidden inside")
-               .arg(i));
+               .arg(box->objectName()));
       return;
     }
   }
