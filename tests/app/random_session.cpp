@@ -1,0 +1,933 @@
+#include "app/random_session.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHash>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <array>
+#include <functional>
+#include <optional>
+#include <random>
+
+#include "app/random_text.h"
+#include "core/animation.h"
+#include "core/matrix.h"
+#include "core/number_text.h"
+#include "support/session_helpers.h"
+#include "ui/timer.h"
+
+namespace tsp::testing {
+namespace {
+
+constexpr int WindowCount = 6;
+enum WindowId { F1, F2, F3, F4, F5, F6 };
+
+const QString VertexCountMessage = QStringLiteral("Please enter a number between 1 and 10 !");
+const QString IterationMessage =
+    QStringLiteral("Please enter a number of iterations between -32768 and 32767 !");
+const QString WhiteMessage = QStringLiteral("Number must be 1's or 0's in white boxes ");
+const QString RedMessage =
+    QStringLiteral("Value for boxes must be between -101  and 101 different from 0.");
+const QString TreeEnd = QString::fromLatin1(SentinelFoundMessage);
+const QString TourEnd = QString::fromLatin1(EndReachedMessage);
+
+int WindowIndex(const QString& title) {
+  for (int i = 0; i < WindowCount; ++i) {
+    if (WindowTitles()[i] == title) return i;
+  }
+  return -1;
+}
+
+QString BoxText(const QWidget* box) {
+  if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->text();
+  if (const auto* multi = qobject_cast<const QPlainTextEdit*>(box)) return multi->toPlainText();
+  return {};
+}
+
+bool IsBox(const QWidget* w) {
+  return qobject_cast<const QLineEdit*>(w) != nullptr ||
+         qobject_cast<const QPlainTextEdit*>(w) != nullptr;
+}
+
+using BoxTexts = QHash<QString, QString>;
+
+BoxTexts TextsOf(const QWidget* window) {
+  BoxTexts texts;
+  for (const QWidget* w : window->findChildren<QWidget*>()) {
+    if (IsBox(w)) texts.insert(w->objectName(), BoxText(w));
+  }
+  return texts;
+}
+
+QString Text(const QWidget* window, const QString& name) {
+  const auto* box = window->findChild<QLineEdit*>(name);
+  return box != nullptr ? box->text() : QString();
+}
+
+QString White(int box) {
+  return QStringLiteral("Text1_%1").arg(box);
+}
+QString Red(int box) {
+  return QStringLiteral("Text2_%1").arg(box);
+}
+
+bool IsVertexCountText(const QString& text) {
+  bool ok = false;
+  const int n = text.toInt(&ok);
+  return ok && n >= 1 && n <= MaxVertices && text == QString::number(n);
+}
+
+// A line as the graph view shows it: its weight box, named after the vertices it joins.
+struct ShownLine {
+  int From = 0;
+  int To = 0;
+  QString Text;
+};
+
+// The weight boxes shown, in line-id order; nothing when a box's name is not a vertex pair.
+std::optional<std::vector<ShownLine>> ShownLines(const QWidget* view) {
+  static const QRegularExpression name(QStringLiteral("^Weight of edge ([A-J])--([A-J])$"));
+  std::vector<ShownLine> lines;
+  for (int k = 0; k < BoxCount; ++k) {
+    const auto* box = view->findChild<QLineEdit*>(QStringLiteral("Text3_%1").arg(k));
+    if (box == nullptr || !box->isVisibleTo(view)) break;
+    const auto match = name.match(box->accessibleName());
+    if (!match.hasMatch()) return std::nullopt;
+    lines.push_back({match.captured(1)[0].unicode() - u'A', match.captured(2)[0].unicode() - u'A',
+                     box->text()});
+  }
+  return lines;
+}
+
+int ShownVertices(const QWidget* view) {
+  int n = 0;
+  for (int v = 0; v < MaxVertices; ++v) {
+    const auto* letter = view->findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(v));
+    if (letter != nullptr && letter->isVisibleTo(view)) ++n;
+  }
+  return n;
+}
+
+int LineBetween(const std::vector<ShownLine>& lines, int a, int b) {
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    if ((lines[k].From == a && lines[k].To == b) || (lines[k].From == b && lines[k].To == a)) {
+      return static_cast<int>(k);
+    }
+  }
+  return -1;
+}
+
+int WeightOf(const ShownLine& line) {
+  return WeightOfText(line.Text.toStdString());
+}
+
+// "X--Y," pairs; nothing when the text is anything else.
+std::optional<std::vector<std::pair<int, int>>> Pairs(const QString& text) {
+  static const QRegularExpression list(QStringLiteral("^([A-J]--[A-J],)*$"));
+  if (!list.match(text).hasMatch()) return std::nullopt;
+  std::vector<std::pair<int, int>> pairs;
+  for (qsizetype i = 0; i < text.size(); i += 5) {
+    pairs.emplace_back(text[i].unicode() - u'A', text[i + 3].unicode() - u'A');
+  }
+  return pairs;
+}
+
+// Total weight of a least tree over the vertices that A reaches (Prim's algorithm), with the
+// set of those vertices.
+std::pair<int, unsigned> LeastTree(int n, const std::vector<ShownLine>& lines) {
+  unsigned reached = 1;
+  int total = 0;
+  for (;;) {
+    int best = -1;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const ShownLine& l = lines[k];
+      if (l.From >= n || l.To >= n || ((reached >> l.From) & 1) == ((reached >> l.To) & 1)) {
+        continue;
+      }
+      if (best < 0 || WeightOf(l) < WeightOf(lines[best])) best = static_cast<int>(k);
+    }
+    if (best < 0) return {total, reached};
+    reached |= (1u << lines[best].From) | (1u << lines[best].To);
+    total += WeightOf(lines[best]);
+  }
+}
+
+// A C++ string literal of char16_t that holds text exactly.
+QString Char16Literal(const QString& text) {
+  QString out = QStringLiteral("u\"");
+  bool afterHexEscape = false;
+  for (const QChar ch : text) {
+    const char16_t unit = ch.unicode();
+    const bool plain = unit >= 0x20 && unit < 0x7f && unit != '"' && unit != '\\' && unit != '?';
+    if (plain) {
+      // A hex escape would swallow a hex digit behind it.
+      if (afterHexEscape && QStringLiteral("0123456789abcdefABCDEF").contains(ch)) {
+        out += QStringLiteral("\" u\"");
+      }
+      out += ch;
+      afterHexEscape = false;
+    } else {
+      out += QStringLiteral("\\x%1").arg(static_cast<unsigned>(unit), 4, 16, QChar(u'0'));
+      afterHexEscape = true;
+    }
+  }
+  return out + QChar(u'"');
+}
+
+const char* KindName(Act kind) {
+  switch (kind) {
+    case Act::Start:
+      return "Start";
+    case Act::Click:
+      return "Click";
+    case Act::Type:
+      return "Type";
+    case Act::Paste:
+      return "Paste";
+    case Act::Enter:
+      return "Enter";
+    case Act::Close:
+      return "Close";
+    case Act::Tick:
+      return "Tick";
+  }
+  return "";
+}
+
+// The session ticks the animations itself; real 500 ms ticks in between would make a session
+// depend on how fast the machine runs it.
+class SwallowAnimationTimers final : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return event->type() == QEvent::Timer && qobject_cast<ui::Timer*>(watched) != nullptr;
+  }
+};
+
+const std::array<QString, 3> TimerNames = {"Timer1", "Timer2", "Timer3"};
+const std::array<const char*, 3> RunButtons = {"Command2", "Command4", "Command6"};
+
+// Drives the real windows and checks, after every action, what the user sees.
+class Session {
+ public:
+  Session() { qApp->installEventFilter(&swallow_); }
+  ~Session() { qApp->removeEventFilter(&swallow_); }
+
+  QString Perform(const Action& action);
+  Action Pick(std::mt19937& random);
+  const SessionCounts& Counts() const { return counts_; }
+
+ private:
+  struct Before {
+    std::array<QPointer<ui::Window>, WindowCount> Windows;
+    std::array<BoxTexts, WindowCount> Texts;
+    int Messages = 0;
+    int Ends = 0;
+    std::array<bool, 3> TimersOn{};
+  };
+
+  ui::Window* At(int window) const { return WindowNamed(*app_->App, WindowTitles()[window]); }
+  ui::Timer* TimerOf(int timer) const {
+    const ui::Window* view = At(F4);
+    return view != nullptr ? view->findChild<ui::Timer*>(TimerNames[timer]) : nullptr;
+  }
+  bool Shown(int window) const { return At(window) != nullptr && At(window)->isVisible(); }
+  Before Capture() const;
+  bool Execute(const Action& action);
+  void Tick(int timer);
+  void Fail(const QString& reason) {
+    if (failure_.isEmpty()) failure_ = reason;
+  }
+  bool NewlyLoaded(const Before& before, int window) const {
+    return At(window) != nullptr && At(window) != before.Windows[window].data();
+  }
+  static bool IsClick(const Action& a, int window, const char* button) {
+    return a.Kind == Act::Click && a.Window == WindowTitles()[window] &&
+           a.Control == QLatin1String(button);
+  }
+
+  void CheckMessages(const Action& action, const Before& before);
+  void CheckEnd(const Before& before);
+  void CheckWindows(const Action& action, const Before& before);
+  void CheckEditor(const Before& before);
+  void CheckGraphViewLoad(const Before& before);
+  void CheckEdgeIds(const Before& before);
+  void CheckUntouchedTexts(const Action& action, const Before& before);
+  void CheckLists(const Action& action);
+  void CheckRunEnds(const Action& action, const Before& before);
+
+  SwallowAnimationTimers swallow_;
+  std::unique_ptr<TestApp> app_;
+  QString failure_;
+  int nestedTicks_ = 0;
+  int openBoxes_ = 0;
+  // The counts as accepted on the vertex-count screen for the open editor.
+  QString acceptedVertexCount_;
+  QString acceptedIterations_;
+  // The graph view's load: its iteration count and the lines drawn, kept because the user
+  // may type over the weight boxes afterwards.
+  int viewIterations_ = 0;
+  int viewVertices_ = 0;
+  std::vector<ShownLine> viewLines_;
+  int runTicks_ = 0;  // ticks since the running animation started
+  std::vector<std::pair<int, QString>> tickMessages_;
+  bool vertexCountClosedUnderEditor_ = false;
+  SessionCounts counts_;
+};
+
+Session::Before Session::Capture() const {
+  Before before;
+  for (int w = 0; w < WindowCount; ++w) {
+    before.Windows[w] = At(w);
+    if (At(w) != nullptr) before.Texts[w] = TextsOf(At(w));
+  }
+  before.Messages = static_cast<int>(app_->Messages.Texts.size());
+  before.Ends = app_->Ends;
+  for (int t = 0; t < 3; ++t) before.TimersOn[t] = TimerOf(t) != nullptr && TimerOf(t)->Enabled();
+  return before;
+}
+
+void Session::Tick(int timer) {
+  const qsizetype before = app_->Messages.Texts.size();
+  // A tick while a box is open does nothing.
+  if (!app_->Messages.IsOpen()) ++runTicks_;
+  TimerOf(timer)->fire();
+  if (app_->Messages.Texts.size() > before)
+    tickMessages_.emplace_back(timer, app_->Messages.Texts.back());
+}
+
+bool Session::Execute(const Action& action) {
+  if (action.Kind == Act::Start) {
+    app_.reset();
+    app_ = std::make_unique<TestApp>();
+    app_->Messages.OnShow = [this](const QString& text) {
+      if (openBoxes_ > 0) Fail(QStringLiteral("a second message box opened over another: ") + text);
+      ++openBoxes_;
+      for (int k = 0; k < nestedTicks_; ++k) {
+        for (int t = 0; t < 3; ++t) {
+          if (TimerOf(t) != nullptr && TimerOf(t)->Enabled()) Tick(t);
+        }
+      }
+      --openBoxes_;
+    };
+    app_->App->start();
+    return true;
+  }
+  const int index = WindowIndex(action.Window);
+  ui::Window* window = index >= 0 ? At(index) : nullptr;
+  if (window == nullptr || !window->isVisible()) return false;
+  if (action.Kind == Act::Close) {
+    window->close();
+    return true;
+  }
+  if (action.Kind == Act::Tick) {
+    const int timer = static_cast<int>(
+        std::find(TimerNames.begin(), TimerNames.end(), action.Control) - TimerNames.begin());
+    if (index != F4 || timer >= 3 || !TimerOf(timer)->Enabled()) return false;
+    Tick(timer);
+    return true;
+  }
+  const QList<QWidget*> found = window->findChildren<QWidget*>(action.Control);
+  if (found.size() != 1 || !found[0]->isVisible() || !found[0]->isEnabled()) return false;
+  QWidget* control = found[0];
+  if (action.Kind == Act::Click) {
+    auto* button = qobject_cast<QPushButton*>(control);
+    if (button == nullptr) return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+  }
+  if (!IsBox(control)) return false;
+  if (action.Kind == Act::Enter) {
+    QTest::keyClick(control, Qt::Key_Return);
+    return true;
+  }
+  QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+  if (action.Kind == Act::Paste) {
+    QGuiApplication::clipboard()->setText(action.Text);
+    QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+    return true;
+  }
+  if (action.Text.isEmpty()) QTest::keyClick(control, Qt::Key_Backspace);
+  for (qsizetype i = 0; i < action.Text.size(); ++i) {
+    QString key(action.Text[i]);
+    if (action.Text[i].isHighSurrogate() && i + 1 < action.Text.size()) key += action.Text[++i];
+    const char16_t unit = key[0].unicode();
+    const Qt::Key code = unit < 0x80 ? QTest::asciiToKey(static_cast<char>(unit)) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, control, code, key, Qt::NoModifier);
+  }
+  return true;
+}
+
+QString Session::Perform(const Action& action) {
+  failure_.clear();
+  tickMessages_.clear();
+  if (action.Kind != Act::Start && (!app_ || !app_->App->anyShown())) {
+    return QStringLiteral("no window is open: only a program start is possible");
+  }
+  Before before;
+  if (action.Kind == Act::Start) {
+    ++counts_.Starts;
+    vertexCountClosedUnderEditor_ = false;
+    acceptedVertexCount_.clear();
+    acceptedIterations_.clear();
+  } else {
+    before = Capture();
+  }
+  nestedTicks_ = action.NestedTicks;
+  const bool done = Execute(action);
+  nestedTicks_ = 0;
+  if (!done) return QStringLiteral("the action is not possible in this state");
+  app_->Settle();
+
+  if (action.Kind == Act::Start) {
+    if (LoadedWindows(*app_) != QLatin1String("Form1")) {
+      Fail(QStringLiteral("the start shows ") + LoadedWindows(*app_));
+    }
+    return failure_;
+  }
+  for (const QString& text : app_->Messages.Texts.mid(before.Messages)) {
+    if (text != TreeEnd && text != TourEnd) ++counts_.Rejections;
+  }
+  for (const auto& tick : tickMessages_)
+    ++(tick.first == 0 ? counts_.TreeRunEnds : counts_.TourRunEnds);
+  if (NewlyLoaded(before, F4)) ++counts_.GraphViews;
+  CheckMessages(action, before);
+  CheckEnd(before);
+  if (app_->Ends > before.Ends) return failure_;
+  CheckWindows(action, before);
+  CheckEditor(before);
+  CheckGraphViewLoad(before);
+  CheckEdgeIds(before);
+  CheckUntouchedTexts(action, before);
+  CheckLists(action);
+  CheckRunEnds(action, before);
+  return failure_;
+}
+
+void Session::CheckMessages(const Action& action, const Before& before) {
+  const QStringList shown = app_->Messages.Texts.mid(before.Messages);
+  if (shown.size() > 1) {
+    Fail(QStringLiteral("%1 messages for one action: ").arg(shown.size()) + shown.join(u'|'));
+  }
+  QStringList own = shown;
+  for (const auto& tick : tickMessages_) own.removeOne(tick.second);
+
+  QString expected;
+  if (IsClick(action, F2, "Command1")) {
+    const BoxTexts& texts = before.Texts[F2];
+    if (!IsVertexCountText(texts.value(QStringLiteral("Text3")))) {
+      expected = VertexCountMessage;
+    } else if (!ToInt16(NumericValue(texts.value(QStringLiteral("Text4")).toStdString()))) {
+      expected = IterationMessage;
+    }
+  } else if (IsClick(action, F3, "Command1")) {
+    const BoxTexts& texts = before.Texts[F3];
+    bool whitesPass = true;
+    bool redsPass = true;
+    for (int i = 0; i < BoxCount; ++i) {
+      const QString white = texts.value(White(i));
+      whitesPass = whitesPass && (white == QLatin1String("1") || white == QLatin1String("0"));
+      const double red = NumericValue(texts.value(Red(i)).toStdString());
+      redsPass = redsPass && red > -101 && red < 101 && red != 0;
+    }
+    if (!whitesPass) {
+      expected = WhiteMessage;
+    } else if (!redsPass) {
+      expected = RedMessage;
+    }
+  }
+  const QString got = own.isEmpty() ? QString() : own.front();
+  if (got != expected)
+    Fail(QStringLiteral("message \"%1\" where \"%2\" was due").arg(got, expected));
+}
+
+void Session::CheckEnd(const Before& before) {
+  const bool anyShown = app_->App->anyShown();
+  const int ends = app_->Ends - before.Ends;
+  if (!anyShown && ends != 1) Fail(QStringLiteral("no window shown, yet the program runs on"));
+  if (anyShown && ends != 0) Fail(QStringLiteral("the program ended with a window shown"));
+  int alive = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (qobject_cast<ui::Window*>(w) != nullptr) ++alive;
+  }
+  int loaded = 0;
+  for (int w = 0; w < WindowCount; ++w) loaded += At(w) != nullptr ? 1 : 0;
+  if (alive != loaded) Fail(QStringLiteral("%1 windows alive, %2 loaded").arg(alive).arg(loaded));
+}
+
+void Session::CheckWindows(const Action& action, const Before& before) {
+  const std::array<std::function<bool()>, WindowCount> roads = {
+      [&] { return IsClick(action, F6, "Command1"); },
+      [&] {
+        return IsClick(action, F1, "Command1") || IsClick(action, F3, "Command2") ||
+               IsClick(action, F4, "Command1") || IsClick(action, F5, "Command1");
+      },
+      [&] { return IsClick(action, F2, "Command1"); },
+      [&] { return IsClick(action, F3, "Command1"); },
+      [&] { return IsClick(action, F4, "Command3"); },
+      [&] { return IsClick(action, F1, "Command2"); },
+  };
+  for (int w = 0; w < WindowCount; ++w) {
+    if (NewlyLoaded(before, w) && !roads[w]()) {
+      Fail(WindowTitles()[w] + QStringLiteral(" loaded by a road not in the design"));
+    }
+  }
+  if (NewlyLoaded(before, F2) &&
+      (Text(At(F2), "Text3") != QString() || Text(At(F2), "Text4") != "1")) {
+    Fail(QStringLiteral("a fresh vertex-count screen does not hold its design-time texts"));
+  }
+  // The vertex-count screen stays loaded under the editor; only its own title-bar button,
+  // reachable when "Start Simulation" showed it again, unloads it.
+  if (action.Kind == Act::Close && action.Window == WindowTitles()[F2] && before.Windows[F3]) {
+    vertexCountClosedUnderEditor_ = true;
+  }
+  if (NewlyLoaded(before, F3)) vertexCountClosedUnderEditor_ = false;
+  if (At(F3) != nullptr && At(F2) == nullptr && !vertexCountClosedUnderEditor_) {
+    Fail(QStringLiteral("the matrix editor is loaded without the vertex-count screen"));
+  }
+  int running = 0;
+  for (int t = 0; t < 3; ++t) running += TimerOf(t) != nullptr && TimerOf(t)->Enabled() ? 1 : 0;
+  if (running > 1) Fail(QStringLiteral("two animations run at once"));
+}
+
+void Session::CheckEditor(const Before& before) {
+  const ui::Window* editor = At(F3);
+  if (editor == nullptr) return;
+  if (NewlyLoaded(before, F3)) {
+    const BoxTexts& entry = before.Texts[F2];
+    acceptedVertexCount_ = entry.value(QStringLiteral("Text3"));
+    const auto iterations =
+        ToInt16(NumericValue(entry.value(QStringLiteral("Text4")).toStdString()));
+    acceptedIterations_ = iterations ? QString::number(*iterations) : QStringLiteral("?");
+    if (Shown(F2) || !Shown(F3))
+      Fail(QStringLiteral("Continue did not show the editor and hide Form2"));
+    for (int i = 0; i < BoxCount; ++i) {
+      if (Text(editor, White(i)) != "0" || Text(editor, Red(i)) != "1") {
+        Fail(QStringLiteral("a fresh matrix editor holds other than design-time boxes"));
+        break;
+      }
+    }
+  }
+  if (!IsVertexCountText(acceptedVertexCount_) || Text(editor, "Text23") != acceptedVertexCount_ ||
+      Text(editor, "Text24") != acceptedIterations_) {
+    Fail(QStringLiteral("the editor holds counts %1, %2 where %3, %4 were accepted")
+             .arg(Text(editor, "Text23"), Text(editor, "Text24"), acceptedVertexCount_,
+                  acceptedIterations_));
+    return;
+  }
+  const int n = acceptedVertexCount_.toInt();
+  // One pass over the boxes: this runs after every action.
+  static const QRegularExpression matrixBox(QStringLiteral("^Text[12]_([0-9]+)$"));
+  for (const QLineEdit* box : editor->findChildren<QLineEdit*>()) {
+    const auto match = matrixBox.match(box->objectName());
+    if (!match.hasMatch()) continue;
+    const int i = match.captured(1).toInt();
+    if (box->isVisibleTo(editor) != (BoxRow(i) < n && BoxColumn(i) < n)) {
+      Fail(QStringLiteral("box %1 of the editor is shown outside the block or hidden inside")
+               .arg(box->objectName()));
+      return;
+    }
+  }
+}
+
+// The drawing follows the editor's boxes once validated: one line per white "1" in box order,
+// after the mirror of every kept "1" was cleared.
+void Session::CheckGraphViewLoad(const Before& before) {
+  if (!NewlyLoaded(before, F4)) return;
+  const ui::Window* editor = At(F3);
+  const ui::Window* view = At(F4);
+  runTicks_ = 0;
+  if (editor == nullptr || before.Windows[F3].data() != editor) {
+    Fail(QStringLiteral("the graph view loaded without the matrix editor it was validated by"));
+    return;
+  }
+  if (!Shown(F3) || !Shown(F4))
+    Fail(QStringLiteral("View Resulting Graph did not leave editor and graph view shown"));
+  for (int t = 0; t < 3; ++t) {
+    if (TimerOf(t)->Enabled()) Fail(QStringLiteral("a fresh graph view runs an animation"));
+  }
+  if (view->findChild<QPushButton*>("Command4")->isEnabled())
+    Fail(QStringLiteral("a fresh graph view offers RunTSP"));
+  viewIterations_ = Text(editor, "Text24").toInt();
+  const int n = Text(editor, "Text23").toInt();
+  if (ShownVertices(view) != n)
+    Fail(QStringLiteral("the graph view shows %1 of %2 vertices").arg(ShownVertices(view)).arg(n));
+  const auto lines = ShownLines(view);
+  if (!lines) {
+    Fail(QStringLiteral("a weight box does not name its vertex pair"));
+    return;
+  }
+  viewVertices_ = n;
+  viewLines_ = *lines;
+  std::size_t k = 0;
+  for (int box = 0; box < BoxCount; ++box) {
+    if (Text(editor, White(box)) != "1") continue;
+    const int r = BoxRow(box);
+    const int c = BoxColumn(box);
+    if (r == c || r >= n || c >= n || Text(editor, White(BoxIndex(c, r))) == "1") {
+      Fail(QStringLiteral("white box %1 holds a 1 that no line can show").arg(box));
+      return;
+    }
+    if (k >= lines->size() || (*lines)[k].From != r || (*lines)[k].To != c ||
+        (*lines)[k].Text != Text(editor, Red(box))) {
+      Fail(QStringLiteral("line %1 does not show white box %2 and its weight").arg(k).arg(box));
+      return;
+    }
+    ++k;
+  }
+  if (k != lines->size())
+    Fail(QStringLiteral("%1 lines drawn for %2 white boxes").arg(lines->size()).arg(k));
+}
+
+// The edge-identifier view shows the graph view's lines by the box that asked for each.
+void Session::CheckEdgeIds(const Before& before) {
+  const ui::Window* grid = At(F5);
+  if (grid == nullptr || At(F4) == nullptr ||
+      !(NewlyLoaded(before, F4) || NewlyLoaded(before, F5))) {
+    return;
+  }
+  const std::vector<ShownLine>* lines = &viewLines_;
+  std::array<int, BoxCount> ids;
+  ids.fill(-1);
+  for (std::size_t k = 0; k < lines->size(); ++k)
+    ids[BoxIndex((*lines)[k].From, (*lines)[k].To)] = static_cast<int>(k);
+  for (int cell = 0; cell < BoxCount; ++cell) {
+    const int id = ids[cell];
+    const QString weight = id < 0 ? QStringLiteral("0") : (*lines)[id].Text;
+    if (Text(grid, QStringLiteral("Text1_%1").arg(cell)) != QString::number(id) ||
+        Text(grid, QStringLiteral("Text3_%1").arg(cell)) != weight) {
+      Fail(QStringLiteral("the edge-identifier view differs from the graph at cell %1").arg(cell));
+      return;
+    }
+  }
+}
+
+void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
+  QSet<QString> mayChange;  // "window/control"
+  std::function<bool(int window, const QString& was, const QString& now)> rule;
+  const auto allow = [&](int window, const QString& name) {
+    mayChange.insert(WindowTitles()[window] + u'/' + name);
+  };
+  const auto allowView = [&](std::initializer_list<const char*> names) {
+    for (const char* name : names) allow(F4, QLatin1String(name));
+  };
+  const int acted = WindowIndex(action.Window);
+  if (action.Kind == Act::Type || action.Kind == Act::Paste || action.Kind == Act::Enter) {
+    allow(acted, action.Control);
+  }
+  const int n = acceptedVertexCount_.toInt();
+  if (IsClick(action, F3, "Command4")) {
+    for (int r = 0; r < n; ++r) {
+      for (int c = 0; c < n; ++c) allow(F3, White(BoxIndex(r, c)));
+    }
+    rule = [](int, const QString&, const QString& now) { return now == QLatin1String("1"); };
+  }
+  if (IsClick(action, F3, "Command5")) {
+    for (int i = 0; i < BoxCount; ++i) allow(F3, Red(i));
+    static const QRegularExpression weight(QStringLiteral("^[1-9][0-9]?$"));
+    rule = [](int, const QString&, const QString& now) { return weight.match(now).hasMatch(); };
+  }
+  if (IsClick(action, F3, "Command1") && NewlyLoaded(before, F4)) {
+    for (int i = 0; i < BoxCount; ++i) {
+      allow(F3, White(i));
+      allow(F5, QStringLiteral("Text1_%1").arg(i));
+      allow(F5, QStringLiteral("Text3_%1").arg(i));
+    }
+    // Keeping one box per pair only ever clears a "1".
+    rule = [](int window, const QString& was, const QString& now) {
+      return window == F5 || (was == QLatin1String("1") && now == QLatin1String("0"));
+    };
+  }
+  if (IsClick(action, F4, "Command2")) allowView({"Text4"});
+  if (IsClick(action, F4, "Command4")) allowView({"Text5", "Text10", "Text7"});
+  if (IsClick(action, F4, "Command6")) allowView({"Text10", "Text7"});
+  if (action.Kind == Act::Tick || action.NestedTicks > 0)
+    allowView({"Text6", "Text7", "Text8", "Text9"});
+
+  for (int w = 0; w < WindowCount; ++w) {
+    const ui::Window* now = At(w);
+    if (before.Windows[w].isNull() || now != before.Windows[w].data()) continue;
+    const BoxTexts texts = TextsOf(now);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+      const QString was = before.Texts[w].value(it.key());
+      if (was == it.value()) continue;
+      if (!mayChange.contains(WindowTitles()[w] + u'/' + it.key())) {
+        Fail(QStringLiteral("%1 %2 changed from \"%3\" to \"%4\" without being touched")
+                 .arg(WindowTitles()[w], it.key(), was.left(40), it.value().left(40)));
+        return;
+      }
+      if (rule && (w == acted || w == F5) && !rule(w, was, it.value())) {
+        Fail(QStringLiteral("%1 %2 became \"%3\"").arg(WindowTitles()[w], it.key(), it.value()));
+        return;
+      }
+    }
+  }
+}
+
+// A tick writes the list it plays: a tree growing from A, or a walk from A through distinct
+// vertices with the weights of its lines; a run button writes its times. Both stay
+// well-formed whatever the user typed over them before.
+void Session::CheckLists(const Action& action) {
+  const ui::Window* view = At(F4);
+  if (view == nullptr) return;
+  static const std::array<std::vector<const char*>, 3> times = {
+      {{"Text4"}, {"Text5", "Text10"}, {"Text10"}}};
+  for (int t = 0; t < 3; ++t) {
+    if (!IsClick(action, F4, RunButtons[t])) continue;
+    for (const char* time : times[t]) {
+      bool ok = false;
+      Text(view, time).toDouble(&ok);
+      if (!ok) Fail(QStringLiteral("%1 shows the time \"%2\"").arg(time, Text(view, time)));
+    }
+  }
+  if (action.Kind != Act::Tick) return;
+  const int n = viewVertices_;
+  if (action.Control == TimerNames[0]) {
+    const auto tree = Pairs(Text(view, "Text6"));
+    unsigned reached = 1;
+    for (const auto& [from, to] : tree.value_or(std::vector<std::pair<int, int>>{})) {
+      if (!((reached >> from) & 1) || ((reached >> to) & 1) || to >= n ||
+          LineBetween(viewLines_, from, to) < 0) {
+        Fail(QStringLiteral("the tree list does not grow a tree from A: ") + Text(view, "Text6"));
+        return;
+      }
+      reached |= 1u << to;
+    }
+    if (!tree) Fail(QStringLiteral("the tree list is malformed: ") + Text(view, "Text6"));
+    return;
+  }
+  const auto tour = Pairs(Text(view, "Text7"));
+  unsigned visited = 1;
+  int at = 0;
+  bool closed = false;
+  QString weights;
+  for (const auto& [from, to] : tour.value_or(std::vector<std::pair<int, int>>{})) {
+    if (closed || from != at || to >= n || (to != 0 && ((visited >> to) & 1))) {
+      Fail(QStringLiteral("the tour list is no walk from A: ") + Text(view, "Text7"));
+      return;
+    }
+    visited |= 1u << to;
+    closed = to == 0;
+    at = to;
+    const int line = LineBetween(viewLines_, from, to);
+    if (line >= 0) weights += QString::number(WeightOf(viewLines_[line])) + QStringLiteral("**");
+  }
+  if (!tour || Text(view, "Text8") != weights) {
+    Fail(QStringLiteral("the tour lists \"%1\" weigh \"%2\"")
+             .arg(Text(view, "Text7"), Text(view, "Text8")));
+  }
+}
+
+void Session::CheckRunEnds(const Action& action, const Before& before) {
+  const ui::Window* view = At(F4);
+  if (view == nullptr) return;
+  for (int t = 0; t < 3; ++t) {
+    if (IsClick(action, F4, RunButtons[t])) runTicks_ = 0;
+    if (!before.TimersOn[t] && TimerOf(t)->Enabled() && !IsClick(action, F4, RunButtons[t])) {
+      Fail(QStringLiteral("%1 switched on by another action").arg(TimerNames[t]));
+    }
+    // The longest run plays a closed tour through ten vertices: ten steps, then its end.
+    if (TimerOf(t)->Enabled() && runTicks_ > MaxVertices + 1) {
+      Fail(QStringLiteral("%1 still runs after %2 ticks").arg(TimerNames[t]).arg(runTicks_));
+    }
+  }
+  const std::vector<ShownLine>* lines = &viewLines_;
+  const int n = viewVertices_;
+  for (const auto& [timer, message] : tickMessages_) {
+    if (TimerOf(timer)->Enabled()) Fail(QStringLiteral("an ended animation still ticks"));
+    if (timer == 0) {
+      const auto tree = Pairs(Text(view, "Text6"));
+      int weight = 0;
+      unsigned spanned = 1;
+      for (const auto& [from, to] : tree.value_or(std::vector<std::pair<int, int>>{})) {
+        const int line = LineBetween(*lines, from, to);
+        weight += line >= 0 ? WeightOf((*lines)[line]) : 0;
+        spanned |= 1u << to;
+      }
+      const auto [least, reachable] = LeastTree(n, *lines);
+      const bool computed = viewIterations_ > 0;
+      if (message != TreeEnd || (computed && (weight != least || spanned != reachable)) ||
+          (!computed && !Text(view, "Text6").isEmpty())) {
+        Fail(QStringLiteral("the tree run ended with \"%1\" listing \"%2\", least weight %3")
+                 .arg(message, Text(view, "Text6"))
+                 .arg(least));
+      }
+      continue;
+    }
+    const auto tour = Pairs(Text(view, "Text7"));
+    QString expectedWeights;
+    int total = 0;
+    for (const auto& [from, to] : tour.value_or(std::vector<std::pair<int, int>>{})) {
+      const int line = LineBetween(*lines, from, to);
+      if (line < 0) continue;
+      expectedWeights += QString::number(WeightOf((*lines)[line])) + QStringLiteral("**");
+      total += WeightOf((*lines)[line]);
+    }
+    const QString tourText = Text(view, "Text7");
+    const bool endOk = tourText.isEmpty()
+                           ? (message == TreeEnd || message == TourEnd)
+                           : (message == TourEnd && tourText.endsWith(QStringLiteral("--A,")));
+    if (!endOk || Text(view, "Text8") != expectedWeights ||
+        Text(view, "Text9") != QString::number(total) ||
+        (viewIterations_ <= 0 && (message != TreeEnd || !tourText.isEmpty()))) {
+      Fail(QStringLiteral("the tour run ended with \"%1\", \"%2\", \"%3\", \"%4\"")
+               .arg(message, tourText, Text(view, "Text8"), Text(view, "Text9")));
+    }
+  }
+}
+
+Action Session::Pick(std::mt19937& random) {
+  if (!app_ || !app_->App->anyShown()) return Action(Act::Start);
+  const auto uniform = [&random](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  std::vector<Action> choices;
+  std::vector<double> weights;
+  const auto offer = [&](Action action, double weight) {
+    choices.push_back(std::move(action));
+    weights.push_back(weight);
+  };
+  // Windows with hundreds of boxes are costly to open; leaving them is made rarer so that a
+  // session spends its actions inside them rather than on opening them again.
+  static const QHash<QString, double> buttonWeights = {
+      {"Form3/Command2", 0.5}, {"Form3/Command3", 0.5}, {"Form4/Command1", 0.5},
+      {"Form4/Command5", 0.5}, {"Form4/Command3", 1.5}, {"Form5/Command1", 2}};
+  bool running = false;
+  for (int w = 0; w < WindowCount; ++w) {
+    const ui::Window* window = At(w);
+    if (window == nullptr || !window->isVisible()) continue;
+    const QString& title = WindowTitles()[w];
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+      if (!button->isVisible() || !button->isEnabled()) continue;
+      offer(Action(Act::Click, title, button->objectName()),
+            buttonWeights.value(title + u'/' + button->objectName(), 4));
+    }
+    offer(Action(Act::Close, title, {}), 0.3);
+    offer(Action(Act::Type, title, {}), w == F3 ? 24 : 8);
+    if (w != F4) continue;
+    for (int t = 0; t < 3; ++t) {
+      if (!TimerOf(t)->Enabled()) continue;
+      running = true;
+      offer(Action(Act::Tick, title, TimerNames[t]), 30);
+    }
+  }
+  Action action = choices[std::discrete_distribution<int>(weights.begin(), weights.end())(random)];
+  if (action.Kind == Act::Click && running && uniform(0, 2) == 0)
+    action.NestedTicks = uniform(1, 3);
+  if (action.Kind != Act::Type) return action;
+
+  const ui::Window* window = At(WindowIndex(action.Window));
+  QList<QWidget*> boxes;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (IsBox(w) && w->isVisible() && w->isEnabled()) boxes.append(w);
+  }
+  if (boxes.isEmpty()) return Action(Act::Close, action.Window, {});
+  action.Control = boxes[uniform(0, static_cast<int>(boxes.size()) - 1)]->objectName();
+  BoxRole role = BoxRole::Other;
+  if (action.Window == WindowTitles()[F2]) {
+    if (action.Control == QLatin1String("Text3")) role = BoxRole::VertexCount;
+    if (action.Control == QLatin1String("Text4")) role = BoxRole::Iterations;
+  } else if (action.Window == WindowTitles()[F3]) {
+    if (action.Control.startsWith(QLatin1String("Text1_"))) role = BoxRole::White;
+    if (action.Control.startsWith(QLatin1String("Text2_"))) role = BoxRole::Red;
+  }
+  const int how = uniform(0, 99);
+  if (how < 5) {
+    action.Kind = Act::Enter;
+    return action;
+  }
+  action.Text = RandomText(random, role);
+  // Key by key is slow for long texts; a user would paste those anyway.
+  action.Kind = how < 60 && action.Text.size() <= 24 ? Act::Type : Act::Paste;
+  return action;
+}
+
+QString Reason(const QString& failure) {
+  return failure.section(QStringLiteral(": "), 1);
+}
+
+}  // namespace
+
+Action::Action(Act kind, const char* window, const char* control, const char16_t* text,
+               int nestedTicks)
+    : Action(kind, QString::fromLatin1(window), QString::fromLatin1(control),
+             QString::fromUtf16(text), nestedTicks) {}
+
+Action::Action(Act kind, QString window, QString control, QString text, int nestedTicks)
+    : Kind(kind),
+      Window(std::move(window)),
+      Control(std::move(control)),
+      Text(std::move(text)),
+      NestedTicks(nestedTicks) {}
+
+QString ActionListCode(const std::vector<Action>& actions) {
+  QString code;
+  for (const Action& a : actions) {
+    code += QStringLiteral("    {Act::%1").arg(QLatin1String(KindName(a.Kind)));
+    if (a.Kind != Act::Start) code += QStringLiteral(", \"%1\", \"%2\"").arg(a.Window, a.Control);
+    if (!a.Text.isEmpty() || a.NestedTicks != 0)
+      code += QStringLiteral(", ") + Char16Literal(a.Text);
+    if (a.NestedTicks != 0) code += QStringLiteral(", %1").arg(a.NestedTicks);
+    code += QStringLiteral("},\n");
+  }
+  return code;
+}
+
+SessionResult RunRandomSession(unsigned seed, int actionCount) {
+  std::mt19937 random(seed);
+  Session session;
+  SessionResult result;
+  for (int i = 0; i < actionCount && result.Failure.isEmpty(); ++i) {
+    result.Performed.push_back(session.Pick(random));
+    const QString failure = session.Perform(result.Performed.back());
+    if (!failure.isEmpty()) result.Failure = QStringLiteral("action %1: %2").arg(i).arg(failure);
+  }
+  result.Counts = session.Counts();
+  return result;
+}
+
+SessionResult Replay(const std::vector<Action>& actions) {
+  Session session;
+  SessionResult result;
+  for (std::size_t i = 0; i < actions.size() && result.Failure.isEmpty(); ++i) {
+    result.Performed.push_back(actions[i]);
+    const QString failure = session.Perform(actions[i]);
+    if (!failure.isEmpty()) result.Failure = QStringLiteral("action %1: %2").arg(i).arg(failure);
+  }
+  result.Counts = session.Counts();
+  return result;
+}
+
+std::vector<Action> ShrinkFailure(const SessionResult& failed) {
+  std::vector<Action> actions = failed.Performed;
+  for (std::size_t i = actions.size(); i-- > 0;) {
+    if (actions[i].Kind == Act::Start) {
+      actions.erase(actions.begin(), actions.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
+  }
+  const QString reason = Reason(failed.Failure);
+  int budget = 400;
+  for (std::size_t chunk = actions.size() / 2; chunk >= 1 && budget > 0; chunk /= 2) {
+    // The program start stays first.
+    for (std::size_t at = 1; at < actions.size() && budget > 0; --budget) {
+      std::vector<Action> shorter = actions;
+      const std::size_t end = std::min(actions.size(), at + chunk);
+      shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(at),
+                    shorter.begin() + static_cast<std::ptrdiff_t>(end));
+      if (Reason(Replay(shorter).Failure) == reason) {
+        actions = std::move(shorter);
+      } else {
+        at += chunk;
+      }
+    }
+  }
+  return actions;
+}
+
+}  // namespace tsp::testing
