@@ -47,8 +47,4 @@ MatrixTexts BoxTextsOf(const GraphDocument& document);
 // The first vertexCount × vertexCount boxes as a document.
 GraphDocument DocumentOf(int vertexCount, std::string iterationText, const MatrixTexts& texts);
 
-// Why the boxes would not pass the editor's checks, naming the first box that fails; empty when
-// they pass.
-std::string MatrixFault(const MatrixTexts& texts);
-
 }  // namespace tsp

@@ -47,4 +47,35 @@ std::int16_t WeightOfText(std::string_view text) {
   return value < 0 ? static_cast<std::int16_t>(-MaxWeight) : MaxWeight;
 }
 
+namespace {
+
+// A box text for a message: long ones are cut, never inside a UTF-8 character.
+std::string Shown(const std::string& text) {
+  constexpr std::size_t Longest = 24;
+  if (text.size() <= Longest) return text;
+  std::size_t end = Longest;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return text.substr(0, end) + "\u2026";
+}
+
+}  // namespace
+
+std::string MatrixFault(const MatrixTexts& texts) {
+  const MatrixCheck check = CheckMatrix(texts);
+  const auto pair = [](int box) {
+    return std::string(1, VertexLetter(BoxRow(box))) + " to " + VertexLetter(BoxColumn(box));
+  };
+  for (int box = 0; box < BoxCount; ++box) {
+    if (check.BadWhite[box]) {
+      return "The white box " + pair(box) + " holds \"" + Shown(texts.White[box]) +
+             "\"; it must hold 1 or 0.";
+    }
+    if (check.RedChecked && check.BadRed[box]) {
+      return "The red box " + pair(box) + " holds \"" + Shown(texts.Red[box]) +
+             "\"; a weight lies between -101 and 101 and is not 0.";
+    }
+  }
+  return {};
+}
+
 }  // namespace tsp

@@ -36,6 +36,10 @@ struct MatrixCheck {
 };
 MatrixCheck CheckMatrix(const MatrixTexts& texts);
 
+// Why the boxes would not pass the checks, naming the first box that fails; empty when they
+// pass.
+std::string MatrixFault(const MatrixTexts& texts);
+
 // One white "1" per vertex pair: in box order, each "1" clears the box of the opposite
 // direction; a "1" on the diagonal clears itself.
 std::array<std::string, BoxCount> KeepOneBoxPerPair(std::array<std::string, BoxCount> white);

@@ -12,6 +12,10 @@ QRect ToPixels(const Place& place) {
                TwipsToPixels(place.Height));
 }
 
+QByteArray IndexedName(const char* name, int index) {
+  return QByteArray(name) + '_' + QByteArray::number(index);
+}
+
 void SetPlace(QWidget* widget, const Place& place) {
   widget->setGeometry(ToPixels(place));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -47,6 +48,9 @@ struct ControlDesign {
   Look Style{};
   QString AccessibleName{};
 };
+
+// The object name of element index of a control array: "Text3_12".
+QByteArray IndexedName(const char* name, int index);
 
 QLineEdit* AddTextBox(QWidget* parent, const ControlDesign& design);
 QPlainTextEdit* AddMultiLineTextBox(QWidget* parent, const ControlDesign& design);

@@ -40,10 +40,6 @@ QString Letter(int vertex) {
   return QString(QLatin1Char(VertexLetter(vertex)));
 }
 
-QByteArray IndexedName(const char* name, int index) {
-  return QByteArray(name) + '_' + QByteArray::number(index);
-}
-
 }  // namespace
 
 EdgeIdView::EdgeIdView()
@@ -56,14 +52,14 @@ EdgeIdView::EdgeIdView()
   // The caption is wider than its box at this size; show its beginning.
   title->setCursorPosition(0);
   for (int c = 0; c < MaxVertices; ++c) {
-    ui::AddTextBox(this, {.Name = IndexedName("Text2", 10 + c).constData(),
+    ui::AddTextBox(this, {.Name = ui::IndexedName("Text2", 10 + c).constData(),
                           .Text = Letter(c),
                           .Where = {ColumnHeaderLeft(c), 600, 615, 375},
                           .Style = header,
                           .AccessibleName = QStringLiteral("Column ") + Letter(c)});
   }
   for (int r = 0; r < MaxVertices; ++r) {
-    ui::AddTextBox(this, {.Name = IndexedName("Text2", r).constData(),
+    ui::AddTextBox(this, {.Name = ui::IndexedName("Text2", r).constData(),
                           .Text = Letter(r),
                           .Where = {r == 9 ? 120 : 240, RowHeaderTops[r], 615, r == 0 ? 375 : 480},
                           .Style = header,
@@ -72,12 +68,12 @@ EdgeIdView::EdgeIdView()
   for (int cell = 0; cell < BoxCount; ++cell) {
     const int left = CellLeft + CellPitch * BoxColumn(cell);
     const QString edge = Letter(BoxRow(cell)) + Letter(BoxColumn(cell));
-    lineIds_[cell] = ui::AddTextBox(this, {.Name = IndexedName("Text1", cell).constData(),
+    lineIds_[cell] = ui::AddTextBox(this, {.Name = ui::IndexedName("Text1", cell).constData(),
                                            .Text = QStringLiteral("-1"),
                                            .Where = {left, LineIdTop(cell), 735, 375},
                                            .AccessibleName = QStringLiteral("Line id of ") + edge});
     weights_[cell] =
-        ui::AddTextBox(this, {.Name = IndexedName("Text3", cell).constData(),
+        ui::AddTextBox(this, {.Name = ui::IndexedName("Text3", cell).constData(),
                               .Text = QStringLiteral("0"),
                               .Where = {left, RowTops[BoxRow(cell)] + WeightOffset, 735, 285},
                               .Style = Look{0, false, WeightYellow, {}, {}},

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <algorithm>
 #include <string>
 
 #include "core/graphviz.h"
@@ -27,44 +28,13 @@ namespace {
 const QColor LinePlain = ui::SystemColour::Desktop;
 const QString SpeedKey = QStringLiteral("animation/msPerEdge");
 
-// The four runs: the button that starts each, the timer that animates it, its colour.
-struct RunDesign {
-  const char* Button;
-  const char* Timer;
-  QColor Colour;
-};
-const std::array<RunDesign, 4> RunDesigns{{
-    {"Command2", "Timer1", QColor(255, 128, 0)},
-    {"Command4", "Timer2", QColor(0, 255, 0)},
-    {"Command6", "Timer3", QColor(255, 255, 0)},
-    {"OptimumButton", "OptimumTimer", QColor(255, 0, 255)},
-}};
-
 QString Letter(int vertex) {
   return QString(QLatin1Char(VertexLetter(vertex)));
-}
-
-QByteArray IndexedName(const char* name, int index) {
-  return QByteArray(name) + '_' + QByteArray::number(index);
 }
 
 // Elapsed seconds as general text with six significant digits; nothing computed shows "0".
 QString TimeText(double seconds, int repetitions) {
   return repetitions > 0 ? QString::number(seconds, 'g', 6) : QStringLiteral("0");
-}
-
-QLineEdit* AddControl(QWidget* parent, const ControlRow& row) {
-  switch (row.Type) {
-    case Kind::TextBox:
-      return ui::AddTextBox(parent, row.Design);
-    case Kind::Button:
-      ui::AddButton(parent, row.Design);
-      break;
-    case Kind::Label:
-      ui::AddLabel(parent, row.Design);
-      break;
-  }
-  return nullptr;
 }
 
 }  // namespace
@@ -101,7 +71,7 @@ void GraphView::addControls() {
 
   for (int v = 0; v < MaxVertices; ++v) {
     vertexLetters_[v] =
-        ui::AddTextBox(this, {.Name = IndexedName("Text2", v).constData(),
+        ui::AddTextBox(this, {.Name = ui::IndexedName("Text2", v).constData(),
                               .Text = Letter(v),
                               .Where = VertexPlaces[v].LetterBox,
                               .Style = Look{13.5, true, {}, {}, {}},
@@ -110,7 +80,7 @@ void GraphView::addControls() {
   }
   for (int k = 0; k < BoxCount; ++k) {
     lineWeights_[k] = ui::AddTextBox(
-        this, {.Name = IndexedName("Text3", k).constData(),
+        this, {.Name = ui::IndexedName("Text3", k).constData(),
                .Text = QStringLiteral("Text3"),
                .Where = {0, 0, 855, WeightBoxHeight},
                .Style = Look{0, false, ui::SystemColour::WindowFrame, QColor(255, 255, 0), {}},
@@ -128,17 +98,21 @@ void GraphView::addControls() {
                                     .AccessibleName = QStringLiteral("Step explanation")});
   stepLine_->setReadOnly(true);
 
-  for (std::size_t r = 0; r < RunDesigns.size(); ++r) {
+  for (std::size_t r = 0; r < RunDesigns().size(); ++r) {
     const auto run = static_cast<RunKind>(r);
     RunControls& controls = runs_[r];
-    controls.Button = button(RunDesigns[r].Button);
+    controls.Button = button(RunDesigns()[r].Button);
     // The tree's timer starts out at one second; every run sets the animation's pace.
     controls.Timer =
-        new ui::Timer(this, RunDesigns[r].Timer,
+        new ui::Timer(this, RunDesigns()[r].Timer,
                       run == RunKind::SpanningTree ? 1000 : ui::PlaybackBar::DefaultMs);
-    controls.Colour = RunDesigns[r].Colour;
+    controls.Colour = RunDesigns()[r].Colour;
     connect(controls.Button, &QPushButton::clicked, this, [this, run] { runAlgorithm(run); });
-    connect(controls.Timer, &ui::Timer::ticked, this, [this, run] { tick(run); });
+    // An animation waits while any message box is open: its end would open a second box over
+    // the first one (an input message of the matrix editor, say).
+    connect(controls.Timer, &ui::Timer::ticked, this, [this, run] {
+      if (!services_.Messages.IsOpen() && run == playing_) playTick();
+    });
   }
   controlsOf(RunKind::TreeTour).Button->setEnabled(false);
 
@@ -260,13 +234,6 @@ std::optional<Animation> GraphView::computeRun(RunKind run) {
   return std::nullopt;
 }
 
-// An animation waits while any message box is open: its end would open a second box over the
-// first one (an input message of the matrix editor, say).
-void GraphView::tick(RunKind run) {
-  if (services_.Messages.IsOpen() || run != playing_) return;
-  playTick();
-}
-
 void GraphView::playTick() {
   if (ended()) return;
   ++ticks_;
@@ -348,12 +315,11 @@ std::vector<std::string> GraphView::lineColourNames() {
 void GraphView::paintDrawing(QPainter& painter) {
   painter.fillRect(QRect(0, 0, width(), ui::TwipsToPixels(StripTop)), palette().window());
   canvas_->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-  for (QLineEdit* box : vertexLetters_) {
+  const auto paintBox = [&painter](QLineEdit* box) {
     if (box->isVisible()) box->render(&painter, box->pos());
-  }
-  for (QLineEdit* box : lineWeights_) {
-    if (box->isVisible()) box->render(&painter, box->pos());
-  }
+  };
+  std::for_each(vertexLetters_.begin(), vertexLetters_.end(), paintBox);
+  std::for_each(lineWeights_.begin(), lineWeights_.end(), paintBox);
 }
 
 void GraphView::exportDrawing() {

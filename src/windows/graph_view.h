@@ -67,7 +67,6 @@ class GraphView final : public ui::Window {
   void runAlgorithm(RunKind run);
   // Computes the run (the timed ones IterationCount times) and shows its times.
   std::optional<Animation> computeRun(RunKind run);
-  void tick(RunKind run);
   void playTick();
   void stepBack();
   void stepForward();

@@ -137,4 +137,28 @@ const std::vector<ControlRow>& StripTable() {
   return table;
 }
 
+const std::array<RunDesign, 4>& RunDesigns() {
+  static const std::array<RunDesign, 4> designs{{
+      {"Command2", "Timer1", QColor(255, 128, 0)},
+      {"Command4", "Timer2", QColor(0, 255, 0)},
+      {"Command6", "Timer3", QColor(255, 255, 0)},
+      {"OptimumButton", "OptimumTimer", QColor(255, 0, 255)},
+  }};
+  return designs;
+}
+
+QLineEdit* AddControl(QWidget* parent, const ControlRow& row) {
+  switch (row.Type) {
+    case Kind::TextBox:
+      return ui::AddTextBox(parent, row.Design);
+    case Kind::Button:
+      ui::AddButton(parent, row.Design);
+      break;
+    case Kind::Label:
+      ui::AddLabel(parent, row.Design);
+      break;
+  }
+  return nullptr;
+}
+
 }  // namespace tsp::graph_view_layout

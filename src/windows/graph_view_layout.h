@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLineEdit>
 #include <array>
 #include <vector>
 
@@ -26,6 +27,17 @@ struct ControlRow {
 const std::vector<ControlRow>& ControlTable();
 // The strip's buttons, after every specified control in the focus order.
 const std::vector<ControlRow>& StripTable();
+// Creates the control a row describes; gives it when it is a text box.
+QLineEdit* AddControl(QWidget* parent, const ControlRow& row);
+
+// The runs in the order of RunKind: the button that starts each, the timer that animates it, and
+// its colour.
+struct RunDesign {
+  const char* Button;
+  const char* Timer;
+  QColor Colour;
+};
+const std::array<RunDesign, 4>& RunDesigns();
 
 struct TwipPoint {
   int X = 0;
