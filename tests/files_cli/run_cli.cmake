@@ -1,0 +1,27 @@
+# Runs the program without any display and checks its exit code and output.
+#   cmake -DPROGRAM=... -DARGS=a|b -DEXIT_CODE=0 [-DSTDOUT_FILE=...] [-DSTDOUT_MATCH=...]
+#         [-DSTDERR_MATCH=...] -P run_cli.cmake
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+unset(ENV{QT_QPA_PLATFORM})
+string(REPLACE "|" ";" arguments "${ARGS}")
+execute_process(COMMAND "${PROGRAM}" ${arguments}
+  RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code STREQUAL EXIT_CODE)
+  message(FATAL_ERROR "exit code ${code}, expected ${EXIT_CODE}\nstdout: ${out}\nstderr: ${err}")
+endif()
+if(DEFINED STDOUT_FILE)
+  file(READ "${STDOUT_FILE}" expected)
+  if(NOT out STREQUAL expected)
+    message(FATAL_ERROR "stdout differs from ${STDOUT_FILE}:\n${out}")
+  endif()
+endif()
+if(DEFINED STDOUT_MATCH AND NOT out MATCHES "${STDOUT_MATCH}")
+  message(FATAL_ERROR "stdout does not match ${STDOUT_MATCH}:\n${out}")
+endif()
+if(DEFINED STDERR_MATCH AND NOT err MATCHES "${STDERR_MATCH}")
+  message(FATAL_ERROR "stderr does not match ${STDERR_MATCH}:\n${err}")
+endif()
+if(NOT DEFINED STDERR_MATCH AND NOT err STREQUAL "")
+  message(FATAL_ERROR "unexpected stderr: ${err}")
+endif()
