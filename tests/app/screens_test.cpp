@@ -15,42 +15,6 @@
 namespace tsp::testing {
 namespace {
 
-TEST(HelpScreen, ShowsTheNineLinesExactly) {
-  const QString& text = HelpScreen::HelpText();
-  EXPECT_EQ(text.size(), 598);
-  EXPECT_EQ(text.count(QStringLiteral("\r\n")), 9);
-  EXPECT_TRUE(text.contains(QStringLiteral("( maximum of 10) \r\n")));
-  EXPECT_TRUE(text.contains(QStringLiteral("corresponding  red boxes.")));
-  EXPECT_TRUE(text.contains(QStringLiteral("generated . You will able to rearrange it .\r\n")));
-
-  TestApp t;
-  t.App->start();
-  Click(t.App->startScreen().Get(), "Command2");
-  const auto* box = Find<QPlainTextEdit>(t.App->helpScreen().Get(), "Text2");
-  EXPECT_EQ(box->document()->blockCount(), 9);
-  QString shown = box->toPlainText();
-  shown.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  EXPECT_EQ(shown + QStringLiteral("\r\n"), text);
-}
-
-TEST(VertexCountScreen, FocusOrderAndLayout) {
-  TestApp t;
-  t.App->start();
-  Click(t.App->startScreen().Get(), "Command1");
-  const VertexCountScreen* screen = t.App->vertexCountScreen().Get();
-  const auto control = [&](const char* name) { return Find<QWidget>(screen, name); };
-  EXPECT_EQ(NextFocusable(control("Text1")), control("Command1"));
-  EXPECT_EQ(NextFocusable(control("Command1")), control("Text2"));
-  EXPECT_EQ(NextFocusable(control("Text2")), control("Text3"));
-  EXPECT_EQ(NextFocusable(control("Text3")), control("Text4"));
-  EXPECT_EQ(control("Text3")->geometry(), ui::ToPixels({4920, 1560, 975, 615}));
-  EXPECT_EQ(screen->size(), QSize(727, 470));
-  EXPECT_EQ(TextOf(screen, "Text4"), "1");
-  EXPECT_EQ(TextOf(screen, "Text3"), "");
-  EXPECT_EQ(ui::Background(control("Text2")), QColor(255, 0, 255));
-  EXPECT_FALSE(Find<QPushButton>(screen, "Command1")->isDefault());
-}
-
 TEST(Geometry, TwipsToPixelsRoundsHalvesAwayFromZero) {
   EXPECT_EQ(ui::TwipsToPixels(15), 1);
   EXPECT_EQ(ui::TwipsToPixels(7), 0);
