@@ -25,7 +25,6 @@ using ui::Look;
 
 namespace {
 
-const QColor LinePlain = ui::SystemColour::Desktop;
 const QString SpeedKey = QStringLiteral("animation/msPerEdge");
 
 QString Letter(int vertex) {
@@ -42,19 +41,8 @@ QString TimeText(double seconds, int repetitions) {
 GraphView::GraphView(ui::Services& services)
     : Window(QStringLiteral("Form4"), 12165, WindowHeight, ui::SystemColour::MenuText),
       services_(services) {
-  addGraphItems();
+  canvas_ = AddRing(this);
   addControls();
-}
-
-void GraphView::addGraphItems() {
-  canvas_ = new ui::Canvas(this);
-  // Items 0..9 are the vertices' anchor points, items 10.. the graph's lines by line id.
-  for (int v = 0; v < MaxVertices; ++v) {
-    const TwipPoint anchor = VertexAnchors[v];
-    canvas_->AddLine(ui::LineItem{anchor.X, anchor.Y, anchor.X, anchor.Y, Qt::black, false});
-    canvas_->AddCircle(ui::CircleItem{VertexPlaces[v].Marker, MarkerDiameter, Qt::white, false});
-  }
-  for (int k = 0; k < BoxCount; ++k) canvas_->AddLine(ui::LineItem{0, 0, 0, 0, LinePlain, false});
 }
 
 void GraphView::addControls() {
@@ -170,7 +158,11 @@ void GraphView::stopAnimationsExcept(RunKind run) {
 void GraphView::runAlgorithm(RunKind run) {
   stopAnimationsExcept(run);
   std::optional<Animation> animation = computeRun(run);
-  if (!animation) return;
+  if (!animation) {
+    // The run stopped above can still be resumed.
+    if (!start_.LineColours.empty() && !paused_ && !ended()) togglePause();
+    return;
+  }
   animation_ = std::move(*animation);
   playing_ = run;
   ticks_ = 0;

@@ -62,7 +62,6 @@ class GraphView final : public ui::Window {
   };
 
   void addControls();
-  void addGraphItems();
   RunControls& controlsOf(RunKind run) { return runs_[static_cast<int>(run)]; }
   void runAlgorithm(RunKind run);
   // Computes the run (the timed ones IterationCount times) and shows its times.

@@ -137,6 +137,17 @@ const std::vector<ControlRow>& StripTable() {
   return table;
 }
 
+ui::Canvas* AddRing(QWidget* parent) {
+  auto* canvas = new ui::Canvas(parent);
+  for (int v = 0; v < MaxVertices; ++v) {
+    const TwipPoint anchor = VertexAnchors[v];
+    canvas->AddLine(ui::LineItem{anchor.X, anchor.Y, anchor.X, anchor.Y, Qt::black, false});
+    canvas->AddCircle(ui::CircleItem{VertexPlaces[v].Marker, MarkerDiameter, Qt::white, false});
+  }
+  for (int k = 0; k < BoxCount; ++k) canvas->AddLine(ui::LineItem{0, 0, 0, 0, LinePlain, false});
+  return canvas;
+}
+
 const std::array<RunDesign, 4>& RunDesigns() {
   static const std::array<RunDesign, 4> designs{{
       {"Command2", "Timer1", QColor(255, 128, 0)},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/vertex.h"
+#include "ui/canvas.h"
 #include "ui/geometry.h"
 
 // Where the graph view's controls and the ring's vertices stand, in twips.
@@ -29,6 +30,11 @@ const std::vector<ControlRow>& ControlTable();
 const std::vector<ControlRow>& StripTable();
 // Creates the control a row describes; gives it when it is a text box.
 QLineEdit* AddControl(QWidget* parent, const ControlRow& row);
+
+// The painted part of the view: the markers and anchor points of the ten vertices (items 0..9)
+// and the graph's lines by line id (items 10..), all hidden.
+ui::Canvas* AddRing(QWidget* parent);
+inline const QColor LinePlain = ui::SystemColour::Desktop;
 
 // The runs in the order of RunKind: the button that starts each, the timer that animates it, and
 // its colour.
