@@ -92,6 +92,9 @@ MatrixEditor* Navigator::createMatrixEditor() {
   });
   QObject::connect(editor, &MatrixEditor::exitRequested, editor,
                    [this] { matrixEditor_->Unload(); });
+  QObject::connect(editor, &MatrixEditor::openRequested, editor,
+                   [this, editor] { askForGraphFile(editor); });
+  QObject::connect(editor, &MatrixEditor::saveRequested, editor, [this] { saveGraphFile(); });
   return editor;
 }
 
