@@ -195,8 +195,13 @@ void GraphView::stopAnimationsExcept(RunKind run) {
 
 void GraphView::runAlgorithm(RunKind run) {
   stopAnimationsExcept(run);
+  // A run that starts nothing leaves the last run's story to its steps.
+  const RunStory story = story_;
   std::optional<Animation> animation = computeRun(run);
-  if (!animation) return;
+  if (!animation) {
+    story_ = story;
+    return;
+  }
   animation_ = std::move(*animation);
   playing_ = run;
   ticks_ = 0;
