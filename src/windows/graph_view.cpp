@@ -157,8 +157,11 @@ void GraphView::stopAnimationsExcept(RunKind run) {
 
 void GraphView::runAlgorithm(RunKind run) {
   stopAnimationsExcept(run);
+  // A run that starts nothing leaves the last run's story to its steps.
+  const RunStory story = story_;
   std::optional<Animation> animation = computeRun(run);
   if (!animation) {
+    story_ = story;
     // The run stopped above can still be resumed.
     if (!start_.LineColours.empty() && !paused_ && !ended()) togglePause();
     return;

@@ -9,9 +9,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <random>
 
@@ -20,13 +24,18 @@
 #include "core/matrix.h"
 #include "core/number_text.h"
 #include "support/session_helpers.h"
+#include "ui/canvas.h"
 #include "ui/timer.h"
+#include "windows/compare_window.h"
 
 namespace tsp::testing {
 namespace {
 
-constexpr int WindowCount = 6;
-enum WindowId { F1, F2, F3, F4, F5, F6 };
+constexpr int WindowCount = 7;
+enum WindowId { F1, F2, F3, F4, F5, F6, FC };
+// The six numbered windows, then the comparison window that the graph view opens.
+const std::array<QString, WindowCount> Titles = {
+    "Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Compare with the optimum"};
 
 const QString VertexCountMessage = QStringLiteral("Please enter a number between 1 and 10 !");
 const QString IterationMessage =
@@ -36,10 +45,16 @@ const QString RedMessage =
     QStringLiteral("Value for boxes must be between -101  and 101 different from 0.");
 const QString TreeEnd = QString::fromLatin1(SentinelFoundMessage);
 const QString TourEnd = QString::fromLatin1(EndReachedMessage);
+const QString NoTourMessage = QStringLiteral("No tour visits every vertex once and returns to A:");
+
+// Names the session answers the file dialog with, inside its own folder.
+const QString MissingFile = QStringLiteral("missing.tspgraph");
+const QString BrokenFile = QStringLiteral("broken.tspgraph");
+const QString MissingFolder = QStringLiteral("no-such-folder/graph.tspgraph");
 
 int WindowIndex(const QString& title) {
   for (int i = 0; i < WindowCount; ++i) {
-    if (WindowTitles()[i] == title) return i;
+    if (Titles[i] == title) return i;
   }
   return -1;
 }
@@ -47,12 +62,24 @@ int WindowIndex(const QString& title) {
 QString BoxText(const QWidget* box) {
   if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->text();
   if (const auto* multi = qobject_cast<const QPlainTextEdit*>(box)) return multi->toPlainText();
+  // Its text is fixed up when it loses focus; the value is what counts.
+  if (const auto* spin = qobject_cast<const QSpinBox*>(box)) return QString::number(spin->value());
   return {};
 }
 
+// A spin box counts as one box; the line edit inside it is part of it.
 bool IsBox(const QWidget* w) {
+  if (qobject_cast<const QAbstractSpinBox*>(w->parentWidget()) != nullptr) return false;
   return qobject_cast<const QLineEdit*>(w) != nullptr ||
-         qobject_cast<const QPlainTextEdit*>(w) != nullptr;
+         qobject_cast<const QPlainTextEdit*>(w) != nullptr ||
+         qobject_cast<const QAbstractSpinBox*>(w) != nullptr;
+}
+
+// Nothing can be typed into it: keys go to the window's shortcuts instead.
+bool IsReadOnly(const QWidget* w) {
+  if (const auto* line = qobject_cast<const QLineEdit*>(w)) return line->isReadOnly();
+  if (const auto* multi = qobject_cast<const QPlainTextEdit*>(w)) return multi->isReadOnly();
+  return false;
 }
 
 using BoxTexts = QHash<QString, QString>;
@@ -158,6 +185,41 @@ std::pair<int, unsigned> LeastTree(int n, const std::vector<ShownLine>& lines) {
   }
 }
 
+// Weight of the lightest closed walk from A through every vertex once, over the lines shown;
+// nothing when there is none. One vertex is a tour of weight 0; two joined vertices use their
+// line twice.
+std::optional<int> LightestTour(int n, const std::vector<ShownLine>& lines) {
+  constexpr int None = std::numeric_limits<int>::max();
+  std::vector<std::vector<int>> weight(n, std::vector<int>(n, None));
+  for (const ShownLine& l : lines) {
+    if (l.From < n && l.To < n) weight[l.From][l.To] = weight[l.To][l.From] = WeightOf(l);
+  }
+  if (n == 1) return 0;
+  if (n == 2) {
+    return weight[0][1] == None ? std::nullopt : std::optional<int>(2 * weight[0][1]);
+  }
+  // best[set][v]: lightest path from A through the set (which holds v, not A) ending at v.
+  const int sets = 1 << n;
+  std::vector<std::vector<int>> best(sets, std::vector<int>(n, None));
+  for (int v = 1; v < n; ++v) best[1 << v][v] = weight[0][v];
+  for (int set = 2; set < sets; set += 2) {
+    for (int v = 1; v < n; ++v) {
+      if (!((set >> v) & 1) || best[set][v] == None) continue;
+      for (int w = 1; w < n; ++w) {
+        if (((set >> w) & 1) || weight[v][w] == None) continue;
+        int& next = best[set | (1 << w)][w];
+        next = std::min(next, best[set][v] + weight[v][w]);
+      }
+    }
+  }
+  int lightest = None;
+  for (int v = 1; v < n; ++v) {
+    if (best[sets - 2][v] != None && weight[v][0] != None)
+      lightest = std::min(lightest, best[sets - 2][v] + weight[v][0]);
+  }
+  return lightest == None ? std::nullopt : std::optional<int>(lightest);
+}
+
 // A C++ string literal of char16_t that holds text exactly.
 QString Char16Literal(const QString& text) {
   QString out = QStringLiteral("u\"");
@@ -209,13 +271,20 @@ class SwallowAnimationTimers final : public QObject {
   }
 };
 
-const std::array<QString, 3> TimerNames = {"Timer1", "Timer2", "Timer3"};
-const std::array<const char*, 3> RunButtons = {"Command2", "Command4", "Command6"};
+constexpr int RunCount = 4;
+enum RunId { TreeRun, TourRun, CycleRun, OptimumRun };
+const std::array<QString, RunCount> TimerNames = {"Timer1", "Timer2", "Timer3", "OptimumTimer"};
+const std::array<const char*, RunCount> RunButtons = {"Command2", "Command4", "Command6",
+                                                      "OptimumButton"};
 
 // Drives the real windows and checks, after every action, what the user sees.
 class Session {
  public:
-  Session() { qApp->installEventFilter(&swallow_); }
+  Session() {
+    qApp->installEventFilter(&swallow_);
+    QFile broken(FilePath(BrokenFile));
+    if (broken.open(QIODevice::WriteOnly)) broken.write("{\"vertices\": ");
+  }
   ~Session() { qApp->removeEventFilter(&swallow_); }
 
   QString Perform(const Action& action);
@@ -228,10 +297,15 @@ class Session {
     std::array<BoxTexts, WindowCount> Texts;
     int Messages = 0;
     int Ends = 0;
-    std::array<bool, 3> TimersOn{};
+    std::array<bool, RunCount> TimersOn{};
+    std::array<bool, WindowCount> Shown{};
+    int Asked = 0;
   };
 
-  ui::Window* At(int window) const { return WindowNamed(*app_->App, WindowTitles()[window]); }
+  ui::Window* At(int window) const {
+    return window == FC ? app_->App->compareWindow().Get()
+                        : WindowNamed(*app_->App, Titles[window]);
+  }
   ui::Timer* TimerOf(int timer) const {
     const ui::Window* view = At(F4);
     return view != nullptr ? view->findChild<ui::Timer*>(TimerNames[timer]) : nullptr;
@@ -247,8 +321,7 @@ class Session {
     return At(window) != nullptr && At(window) != before.Windows[window].data();
   }
   static bool IsClick(const Action& a, int window, const char* button) {
-    return a.Kind == Act::Click && a.Window == WindowTitles()[window] &&
-           a.Control == QLatin1String(button);
+    return a.Kind == Act::Click && a.Window == Titles[window] && a.Control == QLatin1String(button);
   }
 
   void CheckMessages(const Action& action, const Before& before);
@@ -260,6 +333,35 @@ class Session {
   void CheckUntouchedTexts(const Action& action, const Before& before);
   void CheckLists(const Action& action);
   void CheckRunEnds(const Action& action, const Before& before);
+  void FollowPlayback(const Action& action, const Before& before);
+  void CheckPlayback(const Before& before);
+  void CheckFiles(const Action& action, const Before& before);
+  void CheckComparison(const Action& action);
+
+  // What the editor held when a graph file was written.
+  struct SavedGraph {
+    int VertexCount = 0;
+    QString Iterations;
+    QStringList White;  // the vertexCount × vertexCount block, row-major
+    QStringList Red;
+  };
+  // What the playing run's own boxes, the step line and the lines show at one tick.
+  struct Shot {
+    QStringList Texts;
+    std::vector<QColor> Colours;
+    bool operator==(const Shot&) const = default;
+  };
+  Shot TakeShot() const;
+  QString FilePath(const QString& name) const { return folder_.filePath(name); }
+  static bool IsOpenClick(const Action& a) {
+    return IsClick(a, F1, "OpenGraphButton") || IsClick(a, F3, "OpenButton");
+  }
+  static bool IsFileClick(const Action& a) {
+    return IsOpenClick(a) || IsClick(a, F3, "SaveButton") || IsClick(a, F4, "ExportButton");
+  }
+  static QString SavedName(const QString& answer) {
+    return QFileInfo(answer).suffix().isEmpty() ? answer + QStringLiteral(".tspgraph") : answer;
+  }
 
   SwallowAnimationTimers swallow_;
   std::unique_ptr<TestApp> app_;
@@ -274,7 +376,17 @@ class Session {
   int viewIterations_ = 0;
   int viewVertices_ = 0;
   std::vector<ShownLine> viewLines_;
-  int runTicks_ = 0;  // ticks since the running animation started
+  // The last run started on the graph view, as the user drove it.
+  bool hasRun_ = false;
+  int playing_ = TreeRun;
+  int position_ = 0;    // ticks played
+  bool ended_ = false;  // the tick at position_ showed the end message
+  bool paused_ = false;
+  bool moved_ = false;       // the action played, undid or restarted a tick
+  std::vector<Shot> shots_;  // by position, as first played
+  QTemporaryDir folder_;
+  QHash<QString, SavedGraph> saved_;
+  std::optional<SavedGraph> opening_;  // the saved graph the action opens
   std::vector<std::pair<int, QString>> tickMessages_;
   bool vertexCountClosedUnderEditor_ = false;
   SessionCounts counts_;
@@ -288,17 +400,26 @@ Session::Before Session::Capture() const {
   }
   before.Messages = static_cast<int>(app_->Messages.Texts.size());
   before.Ends = app_->Ends;
-  for (int t = 0; t < 3; ++t) before.TimersOn[t] = TimerOf(t) != nullptr && TimerOf(t)->Enabled();
+  for (int t = 0; t < RunCount; ++t)
+    before.TimersOn[t] = TimerOf(t) != nullptr && TimerOf(t)->Enabled();
+  for (int w = 0; w < WindowCount; ++w) before.Shown[w] = Shown(w);
+  before.Asked = app_->Files.Asked;
   return before;
 }
 
 void Session::Tick(int timer) {
   const qsizetype before = app_->Messages.Texts.size();
   // A tick while a box is open does nothing.
-  if (!app_->Messages.IsOpen()) ++runTicks_;
+  const bool plays = !app_->Messages.IsOpen() && timer == playing_;
+  if (plays) {
+    ++position_;
+    moved_ = true;
+  }
   TimerOf(timer)->fire();
-  if (app_->Messages.Texts.size() > before)
+  if (app_->Messages.Texts.size() > before) {
     tickMessages_.emplace_back(timer, app_->Messages.Texts.back());
+    ended_ = ended_ || plays;
+  }
 }
 
 bool Session::Execute(const Action& action) {
@@ -309,7 +430,7 @@ bool Session::Execute(const Action& action) {
       if (openBoxes_ > 0) Fail(QStringLiteral("a second message box opened over another: ") + text);
       ++openBoxes_;
       for (int k = 0; k < nestedTicks_; ++k) {
-        for (int t = 0; t < 3; ++t) {
+        for (int t = 0; t < RunCount; ++t) {
           if (TimerOf(t) != nullptr && TimerOf(t)->Enabled()) Tick(t);
         }
       }
@@ -328,7 +449,7 @@ bool Session::Execute(const Action& action) {
   if (action.Kind == Act::Tick) {
     const int timer = static_cast<int>(
         std::find(TimerNames.begin(), TimerNames.end(), action.Control) - TimerNames.begin());
-    if (index != F4 || timer >= 3 || !TimerOf(timer)->Enabled()) return false;
+    if (index != F4 || timer >= RunCount || !TimerOf(timer)->Enabled()) return false;
     Tick(timer);
     return true;
   }
@@ -338,7 +459,11 @@ bool Session::Execute(const Action& action) {
   if (action.Kind == Act::Click) {
     auto* button = qobject_cast<QPushButton*>(control);
     if (button == nullptr) return false;
+    // The text of a click is the file the dialog answers with; none cancels it.
+    app_->Files.Names.clear();
+    if (!action.Text.isEmpty()) app_->Files.Names.append(FilePath(action.Text));
     QTest::mouseClick(button, Qt::LeftButton);
+    app_->Files.Names.clear();
     return true;
   }
   if (!IsBox(control)) return false;
@@ -378,6 +503,9 @@ QString Session::Perform(const Action& action) {
   } else {
     before = Capture();
   }
+  opening_.reset();
+  moved_ = false;
+  if (IsOpenClick(action) && saved_.contains(action.Text)) opening_ = saved_.value(action.Text);
   nestedTicks_ = action.NestedTicks;
   const bool done = Execute(action);
   nestedTicks_ = 0;
@@ -389,6 +517,11 @@ QString Session::Perform(const Action& action) {
       Fail(QStringLiteral("the start shows ") + LoadedWindows(*app_));
     }
     return failure_;
+  }
+  // Stepping forward past the last step shows the run's end again.
+  if (IsClick(action, F4, "StepForwardButton") && hasRun_ &&
+      app_->Messages.Texts.size() > before.Messages) {
+    tickMessages_.emplace_back(playing_, app_->Messages.Texts.back());
   }
   for (const QString& text : app_->Messages.Texts.mid(before.Messages)) {
     if (text != TreeEnd && text != TourEnd) ++counts_.Rejections;
@@ -403,9 +536,13 @@ QString Session::Perform(const Action& action) {
   CheckEditor(before);
   CheckGraphViewLoad(before);
   CheckEdgeIds(before);
+  FollowPlayback(action, before);
   CheckUntouchedTexts(action, before);
   CheckLists(action);
   CheckRunEnds(action, before);
+  CheckPlayback(before);
+  CheckFiles(action, before);
+  CheckComparison(action);
   return failure_;
 }
 
@@ -418,7 +555,21 @@ void Session::CheckMessages(const Action& action, const Before& before) {
   for (const auto& tick : tickMessages_) own.removeOne(tick.second);
 
   QString expected;
-  if (IsClick(action, F2, "Command1")) {
+  bool prefix = false;  // the message starts with expected
+  if (IsClick(action, F4, "OptimumButton") && !LightestTour(viewVertices_, viewLines_)) {
+    expected = NoTourMessage;
+    prefix = true;
+  } else if (IsClick(action, F4, "ExportButton") && action.Text.endsWith(QLatin1String(".txt"))) {
+    expected = QStringLiteral("Cannot export ");
+    prefix = true;
+  } else if (IsClick(action, F3, "SaveButton") && action.Text == MissingFolder) {
+    expected = QStringLiteral("Cannot save ");
+    prefix = true;
+  } else if (IsOpenClick(action) && !action.Text.isEmpty() &&
+             (!opening_ || !ToInt16(NumericValue(opening_->Iterations.toStdString())))) {
+    expected = QStringLiteral("Cannot open ");
+    prefix = true;
+  } else if (IsClick(action, F2, "Command1")) {
     const BoxTexts& texts = before.Texts[F2];
     if (!IsVertexCountText(texts.value(QStringLiteral("Text3")))) {
       expected = VertexCountMessage;
@@ -442,7 +593,7 @@ void Session::CheckMessages(const Action& action, const Before& before) {
     }
   }
   const QString got = own.isEmpty() ? QString() : own.front();
-  if (got != expected)
+  if (prefix ? !got.startsWith(expected) : got != expected)
     Fail(QStringLiteral("message \"%1\" where \"%2\" was due").arg(got, expected));
 }
 
@@ -465,40 +616,72 @@ void Session::CheckWindows(const Action& action, const Before& before) {
       [&] { return IsClick(action, F6, "Command1"); },
       [&] {
         return IsClick(action, F1, "Command1") || IsClick(action, F3, "Command2") ||
-               IsClick(action, F4, "Command1") || IsClick(action, F5, "Command1");
+               IsClick(action, F4, "Command1") || IsClick(action, F5, "Command1") ||
+               IsOpenClick(action);
       },
-      [&] { return IsClick(action, F2, "Command1"); },
+      [&] { return IsClick(action, F2, "Command1") || IsOpenClick(action); },
       [&] { return IsClick(action, F3, "Command1"); },
       [&] { return IsClick(action, F4, "Command3"); },
       [&] { return IsClick(action, F1, "Command2"); },
+      [&] { return IsClick(action, F4, "CompareButton"); },
   };
   for (int w = 0; w < WindowCount; ++w) {
     if (NewlyLoaded(before, w) && !roads[w]()) {
-      Fail(WindowTitles()[w] + QStringLiteral(" loaded by a road not in the design"));
+      Fail(Titles[w] + QStringLiteral(" loaded by a road not in the design"));
     }
   }
-  if (NewlyLoaded(before, F2) &&
+  if (NewlyLoaded(before, F2) && !IsOpenClick(action) &&
       (Text(At(F2), "Text3") != QString() || Text(At(F2), "Text4") != "1")) {
     Fail(QStringLiteral("a fresh vertex-count screen does not hold its design-time texts"));
   }
   // The vertex-count screen stays loaded under the editor; only its own title-bar button,
   // reachable when "Start Simulation" showed it again, unloads it.
-  if (action.Kind == Act::Close && action.Window == WindowTitles()[F2] && before.Windows[F3]) {
+  if (action.Kind == Act::Close && action.Window == Titles[F2] && before.Windows[F3]) {
     vertexCountClosedUnderEditor_ = true;
   }
   if (NewlyLoaded(before, F3)) vertexCountClosedUnderEditor_ = false;
+  // A file that could not be opened changes nothing; one that could replaces the editor.
+  if (IsOpenClick(action)) {
+    const bool opened = NewlyLoaded(before, F3);
+    if (opened != (opening_ && app_->Messages.Texts.size() == before.Messages))
+      Fail(QStringLiteral("opening \"%1\" loaded the editor: %2").arg(action.Text).arg(opened));
+    if (opened && (!Shown(F3) || Shown(F2) || At(F1) != nullptr || At(F6) != nullptr))
+      Fail(QStringLiteral("an opened graph shows ") + LoadedWindows(*app_));
+  }
+  if (IsFileClick(action) && !NewlyLoaded(before, F3)) {
+    for (int w = 0; w < WindowCount; ++w) {
+      if (At(w) != before.Windows[w].data() || Shown(w) != before.Shown[w])
+        Fail(Titles[w] + QStringLiteral(" changed on a file action that opened nothing"));
+    }
+  }
   if (At(F3) != nullptr && At(F2) == nullptr && !vertexCountClosedUnderEditor_) {
     Fail(QStringLiteral("the matrix editor is loaded without the vertex-count screen"));
   }
   int running = 0;
-  for (int t = 0; t < 3; ++t) running += TimerOf(t) != nullptr && TimerOf(t)->Enabled() ? 1 : 0;
+  for (int t = 0; t < RunCount; ++t)
+    running += TimerOf(t) != nullptr && TimerOf(t)->Enabled() ? 1 : 0;
   if (running > 1) Fail(QStringLiteral("two animations run at once"));
 }
 
 void Session::CheckEditor(const Before& before) {
   const ui::Window* editor = At(F3);
   if (editor == nullptr) return;
-  if (NewlyLoaded(before, F3)) {
+  if (NewlyLoaded(before, F3) && opening_) {
+    // The round trip: the editor holds what was saved, and fresh boxes beyond it.
+    const int n = opening_->VertexCount;
+    acceptedVertexCount_ = QString::number(n);
+    acceptedIterations_ =
+        QString::number(*ToInt16(NumericValue(opening_->Iterations.toStdString())));
+    for (int i = 0; i < BoxCount; ++i) {
+      const bool inside = BoxRow(i) < n && BoxColumn(i) < n;
+      const int k = BoxRow(i) * n + BoxColumn(i);
+      if (Text(editor, White(i)) != (inside ? opening_->White[k] : QStringLiteral("0")) ||
+          Text(editor, Red(i)) != (inside ? opening_->Red[k] : QStringLiteral("1"))) {
+        Fail(QStringLiteral("box %1 of the opened graph differs from what was saved").arg(i));
+        break;
+      }
+    }
+  } else if (NewlyLoaded(before, F3)) {
     const BoxTexts& entry = before.Texts[F2];
     acceptedVertexCount_ = entry.value(QStringLiteral("Text3"));
     const auto iterations =
@@ -541,14 +724,14 @@ void Session::CheckGraphViewLoad(const Before& before) {
   if (!NewlyLoaded(before, F4)) return;
   const ui::Window* editor = At(F3);
   const ui::Window* view = At(F4);
-  runTicks_ = 0;
+  position_ = 0;
   if (editor == nullptr || before.Windows[F3].data() != editor) {
     Fail(QStringLiteral("the graph view loaded without the matrix editor it was validated by"));
     return;
   }
   if (!Shown(F3) || !Shown(F4))
     Fail(QStringLiteral("View Resulting Graph did not leave editor and graph view shown"));
-  for (int t = 0; t < 3; ++t) {
+  for (int t = 0; t < RunCount; ++t) {
     if (TimerOf(t)->Enabled()) Fail(QStringLiteral("a fresh graph view runs an animation"));
   }
   if (view->findChild<QPushButton*>("Command4")->isEnabled())
@@ -611,7 +794,7 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
   QSet<QString> mayChange;  // "window/control"
   std::function<bool(int window, const QString& was, const QString& now)> rule;
   const auto allow = [&](int window, const QString& name) {
-    mayChange.insert(WindowTitles()[window] + u'/' + name);
+    mayChange.insert(Titles[window] + u'/' + name);
   };
   const auto allowView = [&](std::initializer_list<const char*> names) {
     for (const char* name : names) allow(F4, QLatin1String(name));
@@ -646,8 +829,18 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
   if (IsClick(action, F4, "Command2")) allowView({"Text4"});
   if (IsClick(action, F4, "Command4")) allowView({"Text5", "Text10", "Text7"});
   if (IsClick(action, F4, "Command6")) allowView({"Text10", "Text7"});
-  if (action.Kind == Act::Tick || action.NestedTicks > 0)
-    allowView({"Text6", "Text7", "Text8", "Text9"});
+  for (const char* button : RunButtons) {
+    if (IsClick(action, F4, button)) allowView({"StepLine"});
+  }
+  // A step back shows the texts of one tick earlier.
+  if (action.Kind == Act::Tick || action.NestedTicks > 0 || IsClick(action, F4, "StepBackButton") ||
+      IsClick(action, F4, "StepForwardButton"))
+    allowView({"Text6", "Text7", "Text8", "Text9", "StepLine"});
+  if (IsOpenClick(action)) {
+    allow(F2, QStringLiteral("Text3"));
+    allow(F2, QStringLiteral("Text4"));
+  }
+  if (IsClick(action, F4, "CompareButton")) allow(FC, QStringLiteral("GuaranteeText"));
 
   for (int w = 0; w < WindowCount; ++w) {
     const ui::Window* now = At(w);
@@ -656,13 +849,13 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
     for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
       const QString was = before.Texts[w].value(it.key());
       if (was == it.value()) continue;
-      if (!mayChange.contains(WindowTitles()[w] + u'/' + it.key())) {
+      if (!mayChange.contains(Titles[w] + u'/' + it.key())) {
         Fail(QStringLiteral("%1 %2 changed from \"%3\" to \"%4\" without being touched")
-                 .arg(WindowTitles()[w], it.key(), was.left(40), it.value().left(40)));
+                 .arg(Titles[w], it.key(), was.left(40), it.value().left(40)));
         return;
       }
       if (rule && (w == acted || w == F5) && !rule(w, was, it.value())) {
-        Fail(QStringLiteral("%1 %2 became \"%3\"").arg(WindowTitles()[w], it.key(), it.value()));
+        Fail(QStringLiteral("%1 %2 became \"%3\"").arg(Titles[w], it.key(), it.value()));
         return;
       }
     }
@@ -675,9 +868,9 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
 void Session::CheckLists(const Action& action) {
   const ui::Window* view = At(F4);
   if (view == nullptr) return;
-  static const std::array<std::vector<const char*>, 3> times = {
-      {{"Text4"}, {"Text5", "Text10"}, {"Text10"}}};
-  for (int t = 0; t < 3; ++t) {
+  static const std::array<std::vector<const char*>, RunCount> times = {
+      {{"Text4"}, {"Text5", "Text10"}, {"Text10"}, {}}};
+  for (int t = 0; t < RunCount; ++t) {
     if (!IsClick(action, F4, RunButtons[t])) continue;
     for (const char* time : times[t]) {
       bool ok = false;
@@ -685,9 +878,18 @@ void Session::CheckLists(const Action& action) {
       if (!ok) Fail(QStringLiteral("%1 shows the time \"%2\"").arg(time, Text(view, time)));
     }
   }
-  if (action.Kind != Act::Tick) return;
+  int run = -1;
+  if (action.Kind == Act::Tick) {
+    run = static_cast<int>(std::find(TimerNames.begin(), TimerNames.end(), action.Control) -
+                           TimerNames.begin());
+  } else if (hasRun_ &&
+             (IsClick(action, F4, "StepBackButton") || IsClick(action, F4, "StepForwardButton"))) {
+    run = playing_;
+  }
+  // Back at the start the boxes hold what they held before the run.
+  if (run < 0 || (action.Kind != Act::Tick && (!moved_ || position_ == 0))) return;
   const int n = viewVertices_;
-  if (action.Control == TimerNames[0]) {
+  if (run == TreeRun) {
     const auto tree = Pairs(Text(view, "Text6"));
     unsigned reached = 1;
     for (const auto& [from, to] : tree.value_or(std::vector<std::pair<int, int>>{})) {
@@ -726,14 +928,16 @@ void Session::CheckLists(const Action& action) {
 void Session::CheckRunEnds(const Action& action, const Before& before) {
   const ui::Window* view = At(F4);
   if (view == nullptr) return;
-  for (int t = 0; t < 3; ++t) {
-    if (IsClick(action, F4, RunButtons[t])) runTicks_ = 0;
-    if (!before.TimersOn[t] && TimerOf(t)->Enabled() && !IsClick(action, F4, RunButtons[t])) {
+  for (int t = 0; t < RunCount; ++t) {
+    // Resume goes on with the run last played.
+    const bool resumed = IsClick(action, F4, "PauseButton") && t == playing_ && !paused_;
+    if (!before.TimersOn[t] && TimerOf(t)->Enabled() && !IsClick(action, F4, RunButtons[t]) &&
+        !resumed) {
       Fail(QStringLiteral("%1 switched on by another action").arg(TimerNames[t]));
     }
     // The longest run plays a closed tour through ten vertices: ten steps, then its end.
-    if (TimerOf(t)->Enabled() && runTicks_ > MaxVertices + 1) {
-      Fail(QStringLiteral("%1 still runs after %2 ticks").arg(TimerNames[t]).arg(runTicks_));
+    if (TimerOf(t)->Enabled() && position_ > MaxVertices + 1) {
+      Fail(QStringLiteral("%1 still runs after %2 ticks").arg(TimerNames[t]).arg(position_));
     }
   }
   const std::vector<ShownLine>* lines = &viewLines_;
@@ -769,16 +973,165 @@ void Session::CheckRunEnds(const Action& action, const Before& before) {
       total += WeightOf((*lines)[line]);
     }
     const QString tourText = Text(view, "Text7");
+    if (timer == OptimumRun) {
+      // Every vertex once, back to A, as light as any such tour.
+      const auto lightest = LightestTour(n, *lines);
+      const std::size_t pairs = tour ? tour->size() : 0;
+      if (message != TourEnd || !lightest || Text(view, "Text9") != QString::number(*lightest) ||
+          pairs != static_cast<std::size_t>(n == 1 ? 0 : n) ||
+          (n > 1 && !tourText.endsWith(QStringLiteral("--A,")))) {
+        Fail(QStringLiteral("the optimum run ended with \"%1\", \"%2\", \"%3\" where %4 was due")
+                 .arg(message, tourText, Text(view, "Text9"))
+                 .arg(lightest.value_or(-1)));
+      }
+    }
     const bool endOk = tourText.isEmpty()
                            ? (message == TreeEnd || message == TourEnd)
                            : (message == TourEnd && tourText.endsWith(QStringLiteral("--A,")));
     if (!endOk || Text(view, "Text8") != expectedWeights ||
         Text(view, "Text9") != QString::number(total) ||
-        (viewIterations_ <= 0 && (message != TreeEnd || !tourText.isEmpty()))) {
+        (timer != OptimumRun && viewIterations_ <= 0 &&
+         (message != TreeEnd || !tourText.isEmpty()))) {
       Fail(QStringLiteral("the tour run ended with \"%1\", \"%2\", \"%3\", \"%4\"")
                .arg(message, tourText, Text(view, "Text8"), Text(view, "Text9")));
     }
   }
+}
+
+// The user's view of the playback: which run, how far it went, whether it was paused. The
+// ticks themselves are followed in Tick.
+void Session::FollowPlayback(const Action& action, const Before& before) {
+  if (At(F4) == nullptr) return;
+  if (NewlyLoaded(before, F4)) {
+    hasRun_ = false;
+    paused_ = false;
+  }
+  for (int t = 0; t < RunCount; ++t) {
+    // The optimum of a graph without a tour starts nothing.
+    const bool started = IsClick(action, F4, RunButtons[t]) &&
+                         (t != OptimumRun || LightestTour(viewVertices_, viewLines_));
+    if (!started) continue;
+    hasRun_ = true;
+    playing_ = t;
+    position_ = 0;
+    ended_ = false;
+    paused_ = false;
+    moved_ = true;
+    shots_.clear();
+  }
+  if (!hasRun_) return;
+  if (IsClick(action, F4, "PauseButton")) paused_ = !paused_;
+  if (IsClick(action, F4, "StepBackButton") && position_ > 0) {
+    paused_ = true;
+    --position_;
+    ended_ = false;
+    moved_ = true;
+  }
+  if (IsClick(action, F4, "StepForwardButton")) {
+    paused_ = true;
+    moved_ = moved_ || !ended_;
+    if (!ended_) ++position_;
+    ended_ = ended_ || app_->Messages.Texts.size() > before.Messages;
+  }
+}
+
+Session::Shot Session::TakeShot() const {
+  const ui::Window* view = At(F4);
+  Shot shot;
+  static const std::vector<const char*> treeBoxes = {"Text6", "StepLine"};
+  static const std::vector<const char*> tourBoxes = {"Text7", "Text8", "Text9", "StepLine"};
+  for (const char* box : playing_ == TreeRun ? treeBoxes : tourBoxes)
+    shot.Texts.append(Text(view, QLatin1String(box)));
+  const ui::Canvas* canvas = view->findChild<ui::Canvas*>(QStringLiteral("Canvas"));
+  for (std::size_t k = 0; k < viewLines_.size(); ++k)
+    shot.Colours.push_back(canvas->Line(MaxVertices + static_cast<int>(k)).BorderColour);
+  return shot;
+}
+
+// Pause and the steps: the caption says what a click would do, a paused or ended run does not
+// tick, every tick shows what it showed when it was first played.
+void Session::CheckPlayback(const Before& before) {
+  const ui::Window* view = At(F4);
+  if (view == nullptr) return;
+  const auto* pause = view->findChild<QPushButton*>(QStringLiteral("PauseButton"));
+  if (pause->text() != (paused_ ? QStringLiteral("Resume") : QStringLiteral("Pause")))
+    Fail(QStringLiteral("the pause button reads \"%1\"").arg(pause->text()));
+  const auto* speed = view->findChild<QSpinBox*>(QStringLiteral("SpeedBox"));
+  for (int t = 0; t < RunCount; ++t) {
+    if (!TimerOf(t)->Enabled()) continue;
+    if (paused_ || (t == playing_ && ended_))
+      Fail(QStringLiteral("%1 runs while paused or ended").arg(TimerNames[t]));
+    if (TimerOf(t)->interval() != speed->value())
+      Fail(QStringLiteral("%1 ticks every %2 ms, the speed box says %3")
+               .arg(TimerNames[t])
+               .arg(TimerOf(t)->interval())
+               .arg(speed->value()));
+  }
+  if (!hasRun_) return;
+  if (!moved_ || NewlyLoaded(before, F4)) return;
+  const Shot shot = TakeShot();
+  if (position_ < static_cast<int>(shots_.size())) {
+    if (!(shot == shots_[position_]))
+      Fail(QStringLiteral("tick %1 shows \"%2\" where it first showed \"%3\"")
+               .arg(position_)
+               .arg(shot.Texts.join(u'|'), shots_[position_].Texts.join(u'|')));
+    return;
+  }
+  if (position_ != static_cast<int>(shots_.size()))
+    Fail(QStringLiteral("the run jumped to tick %1").arg(position_));
+  shots_.push_back(shot);
+}
+
+// Open, save and export each ask the dialog once; what was saved is kept for opening.
+void Session::CheckFiles(const Action& action, const Before& before) {
+  if (!IsFileClick(action)) return;
+  if (app_->Files.Asked != before.Asked + 1)
+    Fail(
+        QStringLiteral("the file dialog was asked %1 times").arg(app_->Files.Asked - before.Asked));
+  const bool quiet = app_->Messages.Texts.size() == before.Messages;
+  if (IsClick(action, F3, "SaveButton") && !action.Text.isEmpty() && quiet) {
+    const QString name = SavedName(action.Text);
+    if (!QFileInfo::exists(FilePath(name))) Fail(QStringLiteral("no file saved as ") + name);
+    SavedGraph graph;
+    graph.VertexCount = acceptedVertexCount_.toInt();
+    graph.Iterations =
+        before.Windows[F2] ? before.Texts[F2].value(QStringLiteral("Text4")) : acceptedIterations_;
+    for (int r = 0; r < graph.VertexCount; ++r) {
+      for (int c = 0; c < graph.VertexCount; ++c) {
+        graph.White.append(before.Texts[F3].value(White(BoxIndex(r, c))));
+        graph.Red.append(before.Texts[F3].value(Red(BoxIndex(r, c))));
+      }
+    }
+    saved_.insert(name, graph);
+  }
+  if (IsClick(action, F4, "ExportButton") && !action.Text.isEmpty() && quiet) {
+    QFile exported(FilePath(action.Text));
+    if (exported.size() == 0) Fail(QStringLiteral("nothing exported to ") + action.Text);
+    exported.remove();
+  }
+}
+
+// The comparison shows the graph on view: its least tree and its optimum, or none.
+void Session::CheckComparison(const Action& action) {
+  const ui::Window* window = At(FC);
+  if (IsClick(action, FC, "CopyReportButton") && QGuiApplication::clipboard()->text().isEmpty())
+    Fail(QStringLiteral("Copy report copied nothing"));
+  if (!IsClick(action, F4, "CompareButton")) return;
+  if (window == nullptr || !window->isVisible()) {
+    Fail(QStringLiteral("Compare did not show the comparison"));
+    return;
+  }
+  const auto* table = window->findChild<QTableWidget*>(QStringLiteral("CompareTable"));
+  const auto cell = [table](int row) {
+    const QTableWidgetItem* item = table->item(row, 2);
+    return item != nullptr ? item->text() : QString();
+  };
+  const auto lightest = LightestTour(viewVertices_, viewLines_);
+  const QString optimum = lightest ? QString::number(*lightest) : QStringLiteral("\u2013");
+  const QString tree = QString::number(LeastTree(viewVertices_, viewLines_).first);
+  if (cell(3) != optimum || cell(0) != tree)
+    Fail(QStringLiteral("the comparison weighs tree %1 and optimum %2 where %3 and %4 were due")
+             .arg(cell(0), cell(3), tree, optimum));
 }
 
 Action Session::Pick(std::mt19937& random) {
@@ -795,22 +1148,35 @@ Action Session::Pick(std::mt19937& random) {
   // Windows with hundreds of boxes are costly to open; leaving them is made rarer so that a
   // session spends its actions inside them rather than on opening them again.
   static const QHash<QString, double> buttonWeights = {
-      {"Form3/Command2", 0.5}, {"Form3/Command3", 0.5}, {"Form4/Command1", 0.5},
-      {"Form4/Command5", 0.5}, {"Form4/Command3", 1.5}, {"Form5/Command1", 2}};
+      {"Form3/Command2", 0.5},
+      {"Form3/Command3", 0.5},
+      {"Form4/Command1", 0.5},
+      {"Form4/Command5", 0.5},
+      {"Form4/Command3", 1.5},
+      {"Form5/Command1", 2},
+      {"Form1/OpenGraphButton", 1.5},
+      {"Form3/OpenButton", 1.5},
+      {"Form3/SaveButton", 2},
+      {"Form4/OptimumButton", 3},
+      {"Form4/CompareButton", 1},
+      {"Form4/ExportButton", 0.5},
+      {"Compare with the optimum/CopyReportButton", 1},
+      {"Compare with the optimum/CloseButton", 1.5}};
   bool running = false;
   for (int w = 0; w < WindowCount; ++w) {
     const ui::Window* window = At(w);
     if (window == nullptr || !window->isVisible()) continue;
-    const QString& title = WindowTitles()[w];
+    const QString& title = Titles[w];
     for (const QPushButton* button : window->findChildren<QPushButton*>()) {
       if (!button->isVisible() || !button->isEnabled()) continue;
       offer(Action(Act::Click, title, button->objectName()),
             buttonWeights.value(title + u'/' + button->objectName(), 4));
     }
     offer(Action(Act::Close, title, {}), 0.3);
-    offer(Action(Act::Type, title, {}), w == F3 ? 24 : 8);
+    if (w != FC) offer(Action(Act::Type, title, {}), w == F3 ? 24 : 8);
     if (w != F4) continue;
-    for (int t = 0; t < 3; ++t) {
+    offer(Action(Act::Type, title, QStringLiteral("SpeedBox")), 2);
+    for (int t = 0; t < RunCount; ++t) {
       if (!TimerOf(t)->Enabled()) continue;
       running = true;
       offer(Action(Act::Tick, title, TimerNames[t]), 30);
@@ -819,20 +1185,47 @@ Action Session::Pick(std::mt19937& random) {
   Action action = choices[std::discrete_distribution<int>(weights.begin(), weights.end())(random)];
   if (action.Kind == Act::Click && running && uniform(0, 2) == 0)
     action.NestedTicks = uniform(1, 3);
+  // The file the dialog answers with: mostly a good one, now and then one that fails.
+  const int file = uniform(0, 99);
+  if (IsOpenClick(action) && file >= 15) {
+    QStringList names = saved_.keys();
+    names.sort();  // a hash's order differs from run to run
+    if (file < 25 || names.isEmpty()) {
+      action.Text = file % 2 == 0 ? MissingFile : BrokenFile;
+    } else {
+      action.Text = names[uniform(0, static_cast<int>(names.size()) - 1)];
+    }
+  }
+  if (IsClick(action, F3, "SaveButton") && file >= 15) {
+    action.Text = file < 22 ? MissingFolder
+                            : QStringLiteral("graph%1%2")
+                                  .arg(uniform(0, 3))
+                                  .arg(file % 2 == 0 ? QStringLiteral(".tspgraph") : QString());
+  }
+  if (IsClick(action, F4, "ExportButton") && file >= 50) {
+    action.Text = file < 60   ? QStringLiteral("drawing.txt")
+                  : file < 80 ? QStringLiteral("drawing.png")
+                              : QStringLiteral("drawing.dot");
+  }
   if (action.Kind != Act::Type) return action;
 
   const ui::Window* window = At(WindowIndex(action.Window));
+  if (action.Control == QLatin1String("SpeedBox")) {
+    action.Kind = uniform(0, 9) == 0 ? Act::Enter : Act::Type;
+    if (action.Kind == Act::Type) action.Text = QString::number(uniform(0, 2200));
+    return action;
+  }
   QList<QWidget*> boxes;
   for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (IsBox(w) && w->isVisible() && w->isEnabled()) boxes.append(w);
+    if (IsBox(w) && w->isVisible() && w->isEnabled() && !IsReadOnly(w)) boxes.append(w);
   }
   if (boxes.isEmpty()) return Action(Act::Close, action.Window, {});
   action.Control = boxes[uniform(0, static_cast<int>(boxes.size()) - 1)]->objectName();
   BoxRole role = BoxRole::Other;
-  if (action.Window == WindowTitles()[F2]) {
+  if (action.Window == Titles[F2]) {
     if (action.Control == QLatin1String("Text3")) role = BoxRole::VertexCount;
     if (action.Control == QLatin1String("Text4")) role = BoxRole::Iterations;
-  } else if (action.Window == WindowTitles()[F3]) {
+  } else if (action.Window == Titles[F3]) {
     if (action.Control.startsWith(QLatin1String("Text1_"))) role = BoxRole::White;
     if (action.Control.startsWith(QLatin1String("Text2_"))) role = BoxRole::Red;
   }

@@ -83,6 +83,31 @@ TEST(RecordedSession, VertexCountWindowClosedUnderTheEditor) {
   });
 }
 
+TEST(RecordedSession, OptimumWithoutATourDuringTheLightCycle) {
+  // The optimum found no tour and started nothing; stepping back through the light cycle lost
+  // the sentence about its lightest variant.
+  ExpectClean({
+      {Act::Start},
+      {Act::Click, "Form1", "Command2"},
+      {Act::Click, "Form1", "Command1"},
+      {Act::Type, "Form2", "Text3", u"6"},
+      {Act::Click, "Form2", "Command1"},
+      {Act::Paste, "Form3", "Text1_30", u"1"},
+      {Act::Paste, "Form3", "Text1_35", u"1"},
+      {Act::Click, "Form3", "Command5"},
+      {Act::Paste, "Form3", "Text1_43", u"1"},
+      {Act::Click, "Form3", "Command5"},
+      {Act::Click, "Form3", "Command1"},
+      {Act::Click, "Form4", "Command6"},
+      {Act::Tick, "Form4", "Timer3"},
+      {Act::Tick, "Form4", "Timer3"},
+      {Act::Tick, "Form4", "Timer3"},
+      {Act::Tick, "Form4", "Timer3"},
+      {Act::Click, "Form4", "OptimumButton"},
+      {Act::Click, "Form4", "StepBackButton"},
+  });
+}
+
 // The real box runs a nested event loop in which the animation timers keep firing; the
 // animation waits and goes on where it stood once the box is closed.
 TEST(MessageBoxes, AnimationWaitsWhileABoxIsOpen) {
