@@ -6,6 +6,7 @@
 
 #include "app/graph_files.h"
 #include "core/matrix.h"
+#include "core/number_text.h"
 #include "core/report.h"
 #include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
@@ -216,9 +217,13 @@ void Navigator::saveGraphFile() {
                                               QStringLiteral("graph.tspgraph"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tspgraph");
+  // The iteration count as typed, unless the screen now holds another than the editor took.
   const VertexCountScreen* typed = vertexCountScreen_->Get();
-  const QString iterations =
-      typed != nullptr ? typed->iterationText() : QString::number(editor->iterationCount());
+  QString iterations = QString::number(editor->iterationCount());
+  if (typed != nullptr &&
+      ToInt16(NumericValue(typed->iterationText().toStdString())) == editor->iterationCount()) {
+    iterations = typed->iterationText();
+  }
   const GraphDocument document =
       DocumentOf(editor->vertexCount(), iterations.toStdString(), editor->texts());
   if (const auto error = WriteGraphDocument(path, document)) {

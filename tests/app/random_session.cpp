@@ -1020,6 +1020,11 @@ void Session::FollowPlayback(const Action& action, const Before& before) {
     shots_.clear();
   }
   if (!hasRun_) return;
+  // An optimum without a tour stops the run on screen as a pause, to be resumed.
+  if (IsClick(action, F4, RunButtons[OptimumRun]) && !ended_ &&
+      !LightestTour(viewVertices_, viewLines_)) {
+    paused_ = true;
+  }
   if (IsClick(action, F4, "PauseButton")) paused_ = !paused_;
   if (IsClick(action, F4, "StepBackButton") && position_ > 0) {
     paused_ = true;
@@ -1094,8 +1099,14 @@ void Session::CheckFiles(const Action& action, const Before& before) {
     if (!QFileInfo::exists(FilePath(name))) Fail(QStringLiteral("no file saved as ") + name);
     SavedGraph graph;
     graph.VertexCount = acceptedVertexCount_.toInt();
+    // The count as typed while the vertex-count screen still holds the one the editor took.
+    const auto count = [](const QString& text) {
+      return ToInt16(NumericValue(text.toStdString()));
+    };
+    const QString typed = before.Texts[F2].value(QStringLiteral("Text4"));
+    const auto taken = count(acceptedIterations_);
     graph.Iterations =
-        before.Windows[F2] ? before.Texts[F2].value(QStringLiteral("Text4")) : acceptedIterations_;
+        before.Windows[F2] && count(typed) == taken ? typed : QString::number(*taken);
     for (int r = 0; r < graph.VertexCount; ++r) {
       for (int c = 0; c < graph.VertexCount; ++c) {
         graph.White.append(before.Texts[F3].value(White(BoxIndex(r, c))));
