@@ -32,6 +32,16 @@ inline GraphView* OpenGraphWith(TestApp& app, int vertexCount, const std::vector
   return app.App->graphView().Get();
 }
 
+// The button that starts each run and the timer that animates it.
+struct RunControls {
+  const char* Button;
+  const char* Timer;
+};
+inline const RunControls Tree{"Command2", "Timer1"};
+inline const RunControls Tour{"Command4", "Timer2"};
+inline const RunControls Cycle{"Command6", "Timer3"};
+inline const RunControls Optimum{"OptimumButton", "OptimumTimer"};
+
 // The graph view draws on its canvas: items 0..9 are the vertices (anchor point and marker),
 // the lines from item 10 on are the graph's lines by line id.
 inline const ui::Canvas& CanvasOf(const QWidget* view) {

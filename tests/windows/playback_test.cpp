@@ -20,14 +20,6 @@ namespace {
 const QColor Magenta(255, 0, 255);
 const QString EndReached = QStringLiteral(" Simulation terminated (End reached) !!");
 
-struct RunControls {
-  const char* Button;
-  const char* Timer;
-};
-const RunControls Tree{"Command2", "Timer1"};
-const RunControls Tour{"Command4", "Timer2"};
-const RunControls Cycle{"Command6", "Timer3"};
-const RunControls Optimum{"OptimumButton", "OptimumTimer"};
 const RunControls AllRuns[] = {Tree, Tour, Cycle, Optimum};
 
 // What a run changes on screen: the line colours, the list boxes, the weight, the step line.

@@ -14,14 +14,6 @@ const QString EndReached = QStringLiteral(" Simulation terminated (End reached) 
 // A-B 10, A-C 1, B-C 1: line ids 0 (A-B), 1 (A-C), 2 (B-C).
 const std::vector<EdgeEntry> Triangle = {{0, 1, "10"}, {0, 2, "1"}, {1, 2, "1"}};
 
-// The button that starts each run and the timer that animates it.
-struct RunControls {
-  const char* Button;
-  const char* Timer;
-};
-const RunControls Tree{"Command2", "Timer1"};
-const RunControls Tour{"Command4", "Timer2"};
-const RunControls Cycle{"Command6", "Timer3"};
 
 // Ticks until the timer switches itself off; returns the number of ticks.
 int PlayToEnd(const QWidget* view, const RunControls& run) {
