@@ -33,10 +33,7 @@ PlayedTexts TextsAfter(const Animation& animation, int played) {
   PlayedTexts texts;
   for (int s = 0; s < played; ++s) {
     const AnimationStep& step = animation.Steps[s];
-    texts.Edges += VertexLetter(step.From);
-    texts.Edges += "--";
-    texts.Edges += VertexLetter(step.To);
-    texts.Edges += ',';
+    texts.Edges += EdgeName(step.From, step.To) + ',';
     if (animation.IsTour && step.LineId >= 0) {
       texts.Weights += IntText(step.Weight);
       texts.Weights += "**";

@@ -136,16 +136,10 @@ std::string Place(const int line, const std::size_t cell) {
   return "Line " + std::to_string(line) + ", cell " + std::to_string(cell + 1);
 }
 
-// The cell in quotes when it can be shown as it is; long cells are cut.
+// The cell in quotes after a blank when it can be shown as it is; long cells are cut.
 std::string Shown(std::string_view cell) {
-  const bool printable = std::none_of(cell.begin(), cell.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-  });
-  if (!printable || !IsValidUtf8(cell)) return "";
-  if (cell.size() <= ShownCellBytes) return " \"" + std::string(cell) + "\"";
-  std::size_t cut = ShownCellBytes;
-  while ((static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80) --cut;
-  return " \"" + std::string(cell.substr(0, cut)) + "...\"";
+  const auto excerpt = Excerpt(cell, ShownCellBytes);
+  return excerpt ? " \"" + *excerpt + "\"" : "";
 }
 
 std::string CellPlace(const int line, const std::size_t cell, std::string_view text) {

@@ -215,44 +215,6 @@ std::variant<GraphDocument, FileError> ReadParsed(const json& file) {
 
 }  // namespace
 
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    // The allowed range of the first continuation byte excludes overlong forms, surrogates
-    // and code points above U+10FFFF.
-    int continuations = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      continuations = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      continuations = 2;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      continuations = 3;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (text.size() - i <= static_cast<std::size_t>(continuations)) return false;
-    for (int k = 1; k <= continuations; ++k) {
-      const auto byte = static_cast<unsigned char>(text[i + k]);
-      if (byte < low || byte > high) return false;
-      low = 0x80;
-      high = 0xBF;
-    }
-    i += continuations + 1;
-  }
-  return true;
-}
-
 std::string WriteGraphFile(const GraphDocument& document) {
   const int n = document.VertexCount;
   assert(n >= 1 && n <= MaxVertices);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/matrix.h"
+#include "core/text_excerpt.h"
 
 namespace tsp {
 
@@ -30,10 +31,6 @@ struct FileError {
 
   bool operator==(const FileError&) const = default;
 };
-
-// Whether the text is well-formed UTF-8. Graph files store such texts as JSON strings and any
-// other text as its bytes in hexadecimal, so that no typed byte is lost.
-bool IsValidUtf8(std::string_view text);
 
 // The .tspgraph file of the document: UTF-8 JSON, one matrix row per line.
 std::string WriteGraphFile(const GraphDocument& document);

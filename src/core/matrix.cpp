@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "core/text_excerpt.h"
 
 namespace tsp {
 
@@ -49,13 +50,10 @@ std::int16_t WeightOfText(std::string_view text) {
 
 namespace {
 
-// A box text for a message: long ones are cut, never inside a UTF-8 character.
-std::string Shown(const std::string& text) {
-  constexpr std::size_t Longest = 24;
-  if (text.size() <= Longest) return text;
-  std::size_t end = Longest;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return text.substr(0, end) + "\u2026";
+// A box text as a message quotes it.
+std::string Quoted(const std::string& text) {
+  const auto excerpt = Excerpt(text, 24);
+  return excerpt ? "\"" + *excerpt + "\"" : "a text that cannot be shown";
 }
 
 }  // namespace
@@ -67,12 +65,12 @@ std::string MatrixFault(const MatrixTexts& texts) {
   };
   for (int box = 0; box < BoxCount; ++box) {
     if (check.BadWhite[box]) {
-      return "The white box " + pair(box) + " holds \"" + Shown(texts.White[box]) +
-             "\"; it must hold 1 or 0.";
+      return "The white box " + pair(box) + " holds " + Quoted(texts.White[box]) +
+             "; it must hold 1 or 0.";
     }
     if (check.RedChecked && check.BadRed[box]) {
-      return "The red box " + pair(box) + " holds \"" + Shown(texts.Red[box]) +
-             "\"; a weight lies between -101 and 101 and is not 0.";
+      return "The red box " + pair(box) + " holds " + Quoted(texts.Red[box]) +
+             "; a weight lies between -101 and 101 and is not 0.";
     }
   }
   return {};

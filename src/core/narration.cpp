@@ -5,16 +5,12 @@
 namespace tsp {
 namespace {
 
-std::string Letter(int vertex) {
-  return std::string(1, VertexLetter(vertex));
-}
-
 std::string Weighed(const AnimationStep& step) {
   return step.LineId >= 0 ? " (" + std::to_string(step.Weight) + ")" : "";
 }
 
 std::string TreeSentence(const AnimationStep& step) {
-  return Letter(step.To) + " joins the tree through " + Letter(step.From) + "--" + Letter(step.To) +
+  return VertexName(step.To) + " joins the tree through " + EdgeName(step.From, step.To) +
          Weighed(step) + ", the lightest edge from a tree vertex to a vertex outside it.";
 }
 
@@ -22,17 +18,17 @@ std::string TourSentence(const Animation& animation, const RunStory& story, int 
   const AnimationStep& step = animation.Steps[index];
   const bool last = index + 1 == static_cast<int>(animation.Steps.size());
   std::string sentence = last && step.To == 0
-                             ? "back to " + Letter(step.To) + Weighed(step) + "."
-                             : Letter(step.From) + " to " + Letter(step.To) + Weighed(step);
+                             ? "back to " + VertexName(step.To) + Weighed(step) + "."
+                             : VertexName(step.From) + " to " + VertexName(step.To) + Weighed(step);
   if (step.LineId < 0) {
     sentence += last && step.To == 0 ? "" : ".";
-    return sentence + " No line joins " + Letter(step.From) + " and " + Letter(step.To) +
+    return sentence + " No line joins " + VertexName(step.From) + " and " + VertexName(step.To) +
            ", so this step counts 0.";
   }
   if (last && step.To == 0) return sentence;
   switch (story.Kind) {
     case RunKind::TreeTour:
-      return sentence + ": " + Letter(step.To) + " is the next vertex of the tree in preorder.";
+      return sentence + ": " + VertexName(step.To) + " is the next vertex of the tree in preorder.";
     case RunKind::Optimum:
       return sentence + ": the next vertex of the lightest closed tour.";
     default:

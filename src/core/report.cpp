@@ -16,14 +16,6 @@ PlayedTour Played(const Drawing& drawing, const Tour& tour) {
   return played;
 }
 
-std::string Letter(int vertex) {
-  return std::string(1, VertexLetter(vertex));
-}
-
-std::string EdgeText(const TreeEdge& edge) {
-  return Letter(edge.From) + "--" + Letter(edge.To);
-}
-
 std::string RatioText(const GraphReport& report, int weight) {
   const auto ratio = RatioToOptimum(report, weight);
   if (!ratio) return "";
@@ -44,7 +36,7 @@ std::string TourLine(const GraphReport& report, const char* name, const PlayedTo
 
 nlohmann::ordered_json LetterList(const Tour& tour) {
   auto list = nlohmann::ordered_json::array();
-  for (int v : tour) list.push_back(Letter(v));
+  for (int v : tour) list.push_back(VertexName(v));
   return list;
 }
 
@@ -88,7 +80,7 @@ std::string ReportText(const GraphReport& report) {
                      std::to_string(report.Lines.size()) + " lines\n";
   text += "Spanning tree: ";
   for (std::size_t i = 0; i < report.Tree.Edges.size(); ++i) {
-    text += (i > 0 ? ", " : "") + EdgeText(report.Tree.Edges[i]);
+    text += (i > 0 ? ", " : "") + EdgeName(report.Tree.Edges[i].From, report.Tree.Edges[i].To);
   }
   if (report.Tree.Edges.empty()) text += "no edge";
   text += " (weight " + std::to_string(report.Tree.Weight()) + ")";
@@ -131,13 +123,13 @@ std::string ReportJson(const GraphReport& report) {
   Json edges = Json::array();
   for (const DrawnLine& line : report.Lines) {
     edges.push_back(
-        {{"from", Letter(line.From)}, {"to", Letter(line.To)}, {"weight", line.Weight}});
+        {{"from", VertexName(line.From)}, {"to", VertexName(line.To)}, {"weight", line.Weight}});
   }
   Json treeEdges = Json::array();
-  for (const TreeEdge& edge : report.Tree.Edges) treeEdges.push_back(EdgeText(edge));
+  for (const TreeEdge& edge : report.Tree.Edges) treeEdges.push_back(EdgeName(edge.From, edge.To));
   Json violations = Json::array();
   for (const Violation& v : report.Guarantee.Violations) {
-    violations.push_back({Letter(v.X), Letter(v.Y), Letter(v.Z)});
+    violations.push_back({VertexName(v.X), VertexName(v.Y), VertexName(v.Z)});
   }
 
   Json json;

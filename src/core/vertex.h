@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cassert>
+#include <string>
 
 namespace tsp {
 
@@ -22,6 +23,15 @@ constexpr int BoxColumn(int box) {
 constexpr char VertexLetter(int vertex) {
   assert(vertex >= 0 && vertex < MaxVertices);
   return static_cast<char>('A' + vertex);
+}
+
+inline std::string VertexName(int vertex) {
+  return std::string(1, VertexLetter(vertex));
+}
+
+// "A--B", as the runs list their edges.
+inline std::string EdgeName(int from, int to) {
+  return VertexName(from) + "--" + VertexName(to);
 }
 
 }  // namespace tsp

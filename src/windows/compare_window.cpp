@@ -97,8 +97,7 @@ void CompareWindow::showReport(const GraphReport& report) {
   };
   QStringList treeEdges;
   for (const TreeEdge& edge : report.Tree.Edges) {
-    treeEdges << QString(QLatin1Char(VertexLetter(edge.From))) + QStringLiteral("--") +
-                     QLatin1Char(VertexLetter(edge.To));
+    treeEdges << QString::fromStdString(EdgeName(edge.From, edge.To));
   }
   setRow(0, {QStringLiteral("Spanning tree"), treeEdges.join(QStringLiteral(", ")),
              QString::number(report.Tree.Weight()), QStringLiteral("\u2013"),

@@ -6,6 +6,7 @@
 
 #include "core/number_text.h"
 #include "ui/geometry.h"
+#include "windows/vertex_text.h"
 
 namespace tsp {
 
@@ -36,10 +37,6 @@ int ColumnHeaderLeft(int column) {
   return column == 0 ? CellLeft : CellLeft + 120 + CellPitch * column;
 }
 
-QString Letter(int vertex) {
-  return QString(QLatin1Char(VertexLetter(vertex)));
-}
-
 }  // namespace
 
 EdgeIdView::EdgeIdView()
@@ -53,21 +50,21 @@ EdgeIdView::EdgeIdView()
   title->setCursorPosition(0);
   for (int c = 0; c < MaxVertices; ++c) {
     ui::AddTextBox(this, {.Name = ui::IndexedName("Text2", 10 + c).constData(),
-                          .Text = Letter(c),
+                          .Text = VertexText(c),
                           .Where = {ColumnHeaderLeft(c), 600, 615, 375},
                           .Style = header,
-                          .AccessibleName = QStringLiteral("Column ") + Letter(c)});
+                          .AccessibleName = QStringLiteral("Column ") + VertexText(c)});
   }
   for (int r = 0; r < MaxVertices; ++r) {
     ui::AddTextBox(this, {.Name = ui::IndexedName("Text2", r).constData(),
-                          .Text = Letter(r),
+                          .Text = VertexText(r),
                           .Where = {r == 9 ? 120 : 240, RowHeaderTops[r], 615, r == 0 ? 375 : 480},
                           .Style = header,
-                          .AccessibleName = QStringLiteral("Row ") + Letter(r)});
+                          .AccessibleName = QStringLiteral("Row ") + VertexText(r)});
   }
   for (int cell = 0; cell < BoxCount; ++cell) {
     const int left = CellLeft + CellPitch * BoxColumn(cell);
-    const QString edge = Letter(BoxRow(cell)) + Letter(BoxColumn(cell));
+    const QString edge = VertexText(BoxRow(cell)) + VertexText(BoxColumn(cell));
     lineIds_[cell] = ui::AddTextBox(this, {.Name = ui::IndexedName("Text1", cell).constData(),
                                            .Text = QStringLiteral("-1"),
                                            .Where = {left, LineIdTop(cell), 735, 375},

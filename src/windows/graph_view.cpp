@@ -17,6 +17,7 @@
 #include "ui/picture.h"
 #include "ui/playback_bar.h"
 #include "windows/graph_view_layout.h"
+#include "windows/vertex_text.h"
 
 namespace tsp {
 
@@ -26,10 +27,6 @@ using ui::Look;
 namespace {
 
 const QString SpeedKey = QStringLiteral("animation/msPerEdge");
-
-QString Letter(int vertex) {
-  return QString(QLatin1Char(VertexLetter(vertex)));
-}
 
 // Elapsed seconds as general text with six significant digits; nothing computed shows "0".
 QString TimeText(double seconds, int repetitions) {
@@ -60,10 +57,10 @@ void GraphView::addControls() {
   for (int v = 0; v < MaxVertices; ++v) {
     vertexLetters_[v] =
         ui::AddTextBox(this, {.Name = ui::IndexedName("Text2", v).constData(),
-                              .Text = Letter(v),
+                              .Text = VertexText(v),
                               .Where = VertexPlaces[v].LetterBox,
                               .Style = Look{13.5, true, {}, {}, {}},
-                              .AccessibleName = QStringLiteral("Vertex ") + Letter(v)});
+                              .AccessibleName = QStringLiteral("Vertex ") + VertexText(v)});
     vertexLetters_[v]->hide();
   }
   for (int k = 0; k < BoxCount; ++k) {
@@ -143,7 +140,7 @@ void GraphView::loadGraph(const Drawing& drawing, std::int16_t iterationCount) {
     ui::SetPlace(weight,
                  {(from.X + to.X) / 2, (from.Y + to.Y) / 2, WeightBoxWidth, WeightBoxHeight});
     weight->setAccessibleName(
-        QStringLiteral("Weight of edge %1--%2").arg(Letter(drawn.From), Letter(drawn.To)));
+        QStringLiteral("Weight of edge %1--%2").arg(VertexText(drawn.From), VertexText(drawn.To)));
     weight->show();
   }
   canvas_->Changed();
@@ -182,7 +179,8 @@ void GraphView::runAlgorithm(RunKind run) {
 
 std::optional<Animation> GraphView::computeRun(RunKind run) {
   // Without a graph every run computes nothing and ends at its first tick.
-  const Drawing drawing = drawing_.value_or(Drawing{});
+  static const Drawing noDrawing;
+  const Drawing& drawing = drawing_ ? *drawing_ : noDrawing;
   const int times = drawing_ ? iterationCount_ : 0;
   story_ = RunStory{run, drawing.VertexCount()};
   const double start = services_.Time.Seconds();

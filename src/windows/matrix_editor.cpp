@@ -8,6 +8,7 @@
 
 #include "core/number_text.h"
 #include "ui/geometry.h"
+#include "windows/vertex_text.h"
 
 namespace tsp {
 
@@ -25,12 +26,8 @@ const Look RedBoxLook{0, false, RedBoxColour, {}, {}};
 const Look ColumnHeaderLook{13.5, true, QColor(128, 255, 128), {}, {}};
 const Look RowHeaderLook{13.5, true, QColor(128, 128, 255), {}, {}};
 
-QString Letter(int vertex) {
-  return QString(QLatin1Char(VertexLetter(vertex)));
-}
-
 QString PairText(int box) {
-  return Letter(BoxRow(box)) + QStringLiteral(" to ") + Letter(BoxColumn(box));
+  return VertexText(BoxRow(box)) + QStringLiteral(" to ") + VertexText(BoxColumn(box));
 }
 
 QLineEdit* AddBox(QWidget* parent, const QString& name, const QString& text, const Place& where,
@@ -94,9 +91,9 @@ MatrixEditor::MatrixEditor(ui::Services& services)
   }
 
   for (int row = 0; row < MaxVertices; ++row) {
-    AddBox(this, QStringLiteral("Text%1").arg(3 + row), Letter(row),
+    AddBox(this, QStringLiteral("Text%1").arg(3 + row), VertexText(row),
            Place{120, 960 + 840 * row, 375, 495}, RowHeaderLook,
-           QStringLiteral("Row ") + Letter(row));
+           QStringLiteral("Row ") + VertexText(row));
   }
   QPushButton* viewGraph =
       ui::AddButton(this, {.Name = "Command1",
@@ -104,9 +101,9 @@ MatrixEditor::MatrixEditor(ui::Services& services)
                            .Where = {4200, 9840, 2055, 375},
                            .Style = Look{0, false, QColor(255, 255, 0), {}, {}}});
   for (int column = 0; column < MaxVertices; ++column) {
-    AddBox(this, QStringLiteral("Text%1").arg(13 + column), Letter(column),
+    AddBox(this, QStringLiteral("Text%1").arg(13 + column), VertexText(column),
            Place{600 + 960 * column, 480, 735, 405}, ColumnHeaderLook,
-           QStringLiteral("Column ") + Letter(column));
+           QStringLiteral("Column ") + VertexText(column));
   }
   QPushButton* reset = ui::AddButton(this, {.Name = "Command2",
                                             .Text = QStringLiteral("Reset number of vertices"),

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 #include "support/app_helpers.h"
 #include "support/widget_helpers.h"
@@ -225,46 +226,46 @@ TEST(Validation, FreshEditorPasses) {
   EXPECT_TRUE(app.App->matrixEditor().IsShown());
 }
 
+// Types text into one box of a fresh three-vertex editor, presses "View Resulting Graph" and
+// hands the outcome to expect.
+void CheckOneBox(const char* box, const char* text,
+                 const std::function<void(const TestApp&, const MatrixEditor*)>& expect) {
+  SCOPED_TRACE(text);
+  TestApp app;
+  MatrixEditor* editor = OpenEditor(app, "3");
+  ASSERT_NE(editor, nullptr);
+  Type(editor, box, text);
+  Click(editor, "Command1");
+  EXPECT_EQ(TextOf(editor, box), text);
+  expect(app, editor);
+}
+
 TEST(Validation, RejectedWhiteTextIsMarkedYellowAndKept) {
   for (const char* text : {" 1", "1 ", "01", "", "1.0", "-0", "2", "l"}) {
-    SCOPED_TRACE(text);
-    TestApp app;
-    MatrixEditor* editor = OpenEditor(app, "3");
-    ASSERT_NE(editor, nullptr);
-    Type(editor, "Text1_12", text);
-    Click(editor, "Command1");
-    EXPECT_EQ(app.Messages.Texts, QStringList{WhiteMessage});
-    EXPECT_EQ(TextOf(editor, "Text1_12"), text);
-    EXPECT_EQ(Background(Find(editor, "Text1_12")), Yellow);
-    EXPECT_EQ(Background(Find(editor, "Text1_11")), White);
-    EXPECT_FALSE(app.App->graphView().IsLoaded());
+    CheckOneBox("Text1_12", text, [](const TestApp& app, const MatrixEditor* editor) {
+      EXPECT_EQ(app.Messages.Texts, QStringList{WhiteMessage});
+      EXPECT_EQ(Background(Find(editor, "Text1_12")), Yellow);
+      EXPECT_EQ(Background(Find(editor, "Text1_11")), White);
+      EXPECT_FALSE(app.App->graphView().IsLoaded());
+    });
   }
 }
 
 TEST(Validation, RedValuePassesOnlyStrictlyInsideTheRangeAndNotZero) {
   for (const char* text : {"-100", "100", "100.5", "-100.9", "100.99", "7 km", "-3"}) {
-    SCOPED_TRACE(text);
-    TestApp app;
-    MatrixEditor* editor = OpenEditor(app, "3");
-    ASSERT_NE(editor, nullptr);
-    Type(editor, "Text2_4", text);
-    Click(editor, "Command1");
-    EXPECT_TRUE(app.Messages.Texts.isEmpty());
-    EXPECT_EQ(Background(Find(editor, "Text2_4")), RedBox);
-    EXPECT_TRUE(app.App->graphView().IsShown());
+    CheckOneBox("Text2_4", text, [](const TestApp& app, const MatrixEditor* editor) {
+      EXPECT_TRUE(app.Messages.Texts.isEmpty());
+      EXPECT_EQ(Background(Find(editor, "Text2_4")), RedBox);
+      EXPECT_TRUE(app.App->graphView().IsShown());
+    });
   }
   for (const char* text : {"-101", "101", "101.0", "", "abc", "0.0", "0"}) {
-    SCOPED_TRACE(text);
-    TestApp app;
-    MatrixEditor* editor = OpenEditor(app, "3");
-    ASSERT_NE(editor, nullptr);
-    Type(editor, "Text2_4", text);
-    Click(editor, "Command1");
-    EXPECT_EQ(app.Messages.Texts, QStringList{RedMessage});
-    EXPECT_EQ(TextOf(editor, "Text2_4"), text);
-    EXPECT_EQ(Background(Find(editor, "Text2_4")), Red);
-    EXPECT_EQ(Background(Find(editor, "Text2_5")), RedBox);
-    EXPECT_FALSE(app.App->graphView().IsLoaded());
+    CheckOneBox("Text2_4", text, [](const TestApp& app, const MatrixEditor* editor) {
+      EXPECT_EQ(app.Messages.Texts, QStringList{RedMessage});
+      EXPECT_EQ(Background(Find(editor, "Text2_4")), Red);
+      EXPECT_EQ(Background(Find(editor, "Text2_5")), RedBox);
+      EXPECT_FALSE(app.App->graphView().IsLoaded());
+    });
   }
 }
 

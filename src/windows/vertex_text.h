@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "core/vertex.h"
+
+namespace tsp {
+
+// "A" to "J" as the windows show them.
+inline QString VertexText(int vertex) {
+  return QString(QLatin1Char(VertexLetter(vertex)));
+}
+
+}  // namespace tsp
