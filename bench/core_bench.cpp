@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "core/animation.h"
-#include "core/drawing.h"
-#include "core/light_cycle.h"
-#include "core/spanning_tree.h"
-#include "core/tree_tour.h"
+#include "core/lesson/animation.h"
+#include "core/graph/drawing.h"
+#include "core/algorithms/light_cycle.h"
+#include "core/algorithms/spanning_tree.h"
+#include "core/algorithms/tree_tour.h"
 
 namespace tsp {
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "core/optimum.h"
+#include "core/algorithms/optimum.h"
 #include "core/tour_enumeration.h"
 
 namespace tsp {

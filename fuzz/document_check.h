@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <variant>
 
-#include "core/graph_file.h"
+#include "core/files/graph_file.h"
 
 // Stops the fuzzer where a read gave a document that a graph file does not keep as it is, or
 // failed without saying why.

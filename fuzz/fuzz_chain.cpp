@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/animation.h"
-#include "core/light_cycle.h"
-#include "core/matrix.h"
+#include "core/lesson/animation.h"
+#include "core/algorithms/light_cycle.h"
+#include "core/graph/matrix.h"
 
 namespace {
 

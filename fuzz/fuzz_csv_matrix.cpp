@@ -4,8 +4,8 @@
 #include <string_view>
 #include <variant>
 
-#include "core/csv_matrix.h"
-#include "core/vertex.h"
+#include "core/files/csv_matrix.h"
+#include "core/graph/vertex.h"
 #include "document_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

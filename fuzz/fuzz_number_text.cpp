@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/number_text.h"
+#include "core/text/number_text.h"
 
 namespace {
 

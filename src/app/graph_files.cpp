@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/csv_matrix.h"
+#include "core/files/csv_matrix.h"
 #include "ui/files.h"
 
 namespace tsp {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <variant>
 
-#include "core/graph_file.h"
+#include "core/files/graph_file.h"
 
 namespace tsp {
 

@@ -4,8 +4,8 @@
 
 #include "app/graph_files.h"
 #include "app/navigator.h"
-#include "core/drawing.h"
-#include "core/report.h"
+#include "core/graph/drawing.h"
+#include "core/report/report.h"
 #include "ui/look.h"
 #include "ui/services.h"
 

@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "app/graph_files.h"
-#include "core/matrix.h"
-#include "core/number_text.h"
-#include "core/report.h"
+#include "core/graph/matrix.h"
+#include "core/text/number_text.h"
+#include "core/report/report.h"
 #include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
 #include "windows/graph_view.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/drawing.h"
+#include "core/graph/drawing.h"
 #include "ui/services.h"
 #include "ui/window.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/report.h"
+#include "core/report/report.h"
 #include "ui/window.h"
 
 class QPlainTextEdit;

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/number_text.h"
+#include "core/text/number_text.h"
 #include "ui/geometry.h"
 #include "windows/vertex_text.h"
 

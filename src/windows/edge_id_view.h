@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/drawing.h"
+#include "core/graph/drawing.h"
 #include "ui/window.h"
 
 class QLineEdit;

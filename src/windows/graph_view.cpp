@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <string>
 
-#include "core/graphviz.h"
-#include "core/light_cycle.h"
-#include "core/number_text.h"
-#include "core/tree_tour.h"
+#include "core/files/graphviz.h"
+#include "core/algorithms/light_cycle.h"
+#include "core/text/number_text.h"
+#include "core/algorithms/tree_tour.h"
 #include "ui/files.h"
 #include "ui/geometry.h"
 #include "ui/picture.h"

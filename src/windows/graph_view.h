@@ -7,11 +7,11 @@
 #include <optional>
 #include <vector>
 
-#include "core/animation.h"
-#include "core/drawing.h"
-#include "core/narration.h"
-#include "core/optimum.h"
-#include "core/spanning_tree.h"
+#include "core/lesson/animation.h"
+#include "core/graph/drawing.h"
+#include "core/lesson/narration.h"
+#include "core/algorithms/optimum.h"
+#include "core/algorithms/spanning_tree.h"
 #include "ui/canvas.h"
 #include "ui/services.h"
 #include "ui/timer.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "core/vertex.h"
+#include "core/graph/vertex.h"
 #include "ui/canvas.h"
 #include "ui/geometry.h"
 

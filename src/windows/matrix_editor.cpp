@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/number_text.h"
+#include "core/text/number_text.h"
 #include "ui/geometry.h"
 #include "windows/vertex_text.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/matrix.h"
+#include "core/graph/matrix.h"
 #include "ui/services.h"
 #include "ui/window.h"
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "core/number_text.h"
+#include "core/text/number_text.h"
 #include "ui/geometry.h"
 
 namespace tsp {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/vertex.h"
+#include "core/graph/vertex.h"
 
 namespace tsp {
 

@@ -20,9 +20,9 @@
 #include <random>
 
 #include "app/random_text.h"
-#include "core/animation.h"
-#include "core/matrix.h"
-#include "core/number_text.h"
+#include "core/lesson/animation.h"
+#include "core/graph/matrix.h"
+#include "core/text/number_text.h"
 #include "support/session_helpers.h"
 #include "ui/canvas.h"
 #include "ui/timer.h"

@@ -1,11 +1,11 @@
-#include "core/animation.h"
+#include "core/lesson/animation.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/light_cycle.h"
+#include "core/algorithms/light_cycle.h"
 #include "core/test_drawing.h"
 
 namespace tsp {

@@ -1,4 +1,4 @@
-#include "core/drawing.h"
+#include "core/graph/drawing.h"
 
 #include <gtest/gtest.h>
 

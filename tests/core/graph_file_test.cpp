@@ -1,4 +1,4 @@
-#include "core/graph_file.h"
+#include "core/files/graph_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/csv_matrix.h"
-#include "core/vertex.h"
+#include "core/files/csv_matrix.h"
+#include "core/graph/vertex.h"
 
 namespace tsp {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/light_cycle.h"
+#include "core/algorithms/light_cycle.h"
 
 #include <gtest/gtest.h>
 

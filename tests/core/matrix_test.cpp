@@ -1,4 +1,4 @@
-#include "core/matrix.h"
+#include "core/graph/matrix.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/animation.h"
-#include "core/matrix.h"
-#include "core/number_text.h"
+#include "core/lesson/animation.h"
+#include "core/graph/matrix.h"
+#include "core/text/number_text.h"
 
 namespace tsp::naive {
 

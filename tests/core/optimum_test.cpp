@@ -1,4 +1,4 @@
-#include "core/optimum.h"
+#include "core/algorithms/optimum.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/guarantee.h"
+#include "core/report/guarantee.h"
 #include "core/tour_enumeration.h"
 
 namespace tsp {

@@ -1,15 +1,15 @@
-#include "core/report.h"
+#include "core/report/report.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/animation.h"
-#include "core/graph_file.h"
-#include "core/graphviz.h"
-#include "core/light_cycle.h"
-#include "core/narration.h"
+#include "core/lesson/animation.h"
+#include "core/files/graph_file.h"
+#include "core/files/graphviz.h"
+#include "core/algorithms/light_cycle.h"
+#include "core/lesson/narration.h"
 
 namespace tsp {
 namespace {

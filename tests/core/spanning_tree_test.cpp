@@ -1,4 +1,4 @@
-#include "core/spanning_tree.h"
+#include "core/algorithms/spanning_tree.h"
 
 #include <gtest/gtest.h>
 

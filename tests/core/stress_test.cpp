@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "core/animation.h"
-#include "core/light_cycle.h"
+#include "core/lesson/animation.h"
+#include "core/algorithms/light_cycle.h"
 #include "core/naive_reference.h"
 
 namespace tsp {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/drawing.h"
-#include "core/spanning_tree.h"
+#include "core/graph/drawing.h"
+#include "core/algorithms/spanning_tree.h"
 
 namespace tsp::testing {
 

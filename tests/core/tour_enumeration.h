@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/pair_weights.h"
+#include "core/graph/pair_weights.h"
 
 namespace tsp::testing {
 

@@ -1,4 +1,4 @@
-#include "core/tree_tour.h"
+#include "core/algorithms/tree_tour.h"
 
 #include <gtest/gtest.h>
 

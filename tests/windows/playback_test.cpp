@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/optimum.h"
+#include "core/algorithms/optimum.h"
 #include "support/graph_helpers.h"
 #include "ui/geometry.h"
 
