@@ -105,7 +105,7 @@ inline Reference Run(int n, const MatrixTexts& texts) {
   };
   enter(enter, 0);
   walk.push_back(0);
-  const auto showTour = [&](const std::vector<int>& tour) {
+  const auto showTour = [&](const auto& tour) {
     Shown shown;
     for (std::size_t s = 0; s + 1 < tour.size(); ++s) show(shown, tour[s], tour[s + 1], true);
     shown.End = EndReachedMessage;

@@ -32,7 +32,8 @@ inline Drawing DrawingWith(int vertexCount, const std::vector<BoxEntry>& entries
 }
 
 // "A--C,C--B," as the list box shows the edges.
-inline std::string Listing(const std::vector<TreeEdge>& edges) {
+template <class Edges>
+inline std::string Listing(const Edges& edges) {
   std::string text;
   for (const TreeEdge& e : edges) {
     text += VertexLetter(e.From);

@@ -27,16 +27,15 @@ LightCycle BuildLightCycle(const Drawing& drawing) {
   const int closing = static_cast<int>(base.size()) - 1;
 
   LightCycle cycle;
-  cycle.Variants.reserve(n + 1);
   for (int i = 0; i < n; ++i) {
     Tour variant = base;
     if (i >= 1 && i < closing) std::swap(variant[1], variant[i]);
-    cycle.Variants.push_back(std::move(variant));
+    cycle.Variants.push_back(variant);
   }
-  Tour order(n + 1);
-  for (int j = 0; j < n; ++j) order[j] = j;
-  order[n] = base[0];
-  cycle.Variants.push_back(std::move(order));
+  Tour order;
+  for (int j = 0; j < n; ++j) order.push_back(j);
+  order.push_back(base[0]);
+  cycle.Variants.push_back(order);
 
   for (std::size_t i = 0; i < cycle.Variants.size(); ++i) {
     cycle.Weights.push_back(TourWeight(drawing, cycle.Variants[i]));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "core/graph/drawing.h"
 #include "core/algorithms/tree_tour.h"
@@ -16,8 +15,8 @@ std::int16_t TourWeight(const Drawing& drawing, const Tour& tour);
 struct LightCycle {
   // P, P again, P with its second vertex exchanged with each later one (the return to the start
   // never moves), and the plain vertex order closed at A: n + 1 variants for n vertices.
-  std::vector<Tour> Variants;
-  std::vector<std::int16_t> Weights;
+  FixedList<Tour, MaxVertices + 1> Variants;
+  FixedList<std::int16_t, MaxVertices + 1> Weights;
   int Lightest = 0;  // the first variant that no later one is strictly lighter than
 
   const Tour& Best() const { return Variants[Lightest]; }

@@ -80,7 +80,7 @@ std::string NoTourReason(const PairWeights& graph) {
 OptimumTour BestTour(const PairWeights& graph) {
   const int n = graph.VertexCount;
   assert(n >= 1 && n <= MaxVertices);
-  if (n == 1) return {std::vector<int>{0}, 0, {}};
+  if (n == 1) return {Tour{0}, 0, {}};
 
   WeightTable w;
   for (int a = 0; a < n; ++a) {
@@ -116,8 +116,7 @@ OptimumTour BestTour(const PairWeights& graph) {
   const int weight = rest[full][0];
   if (weight >= Unreachable / 2) return {std::nullopt, 0, NoTourReason(graph)};
 
-  std::vector<int> tour{0};
-  tour.reserve(n + 1);
+  Tour tour{0};
   int v = 0;
   for (unsigned set = full; set != 0;) {
     const int target = rest[set][v];
@@ -131,7 +130,7 @@ OptimumTour BestTour(const PairWeights& graph) {
     tour.push_back(v);
   }
   tour.push_back(0);
-  return {std::move(tour), weight, {}};
+  return {tour, weight, {}};
 }
 
 }  // namespace tsp

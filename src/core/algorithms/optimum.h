@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/algorithms/tree_tour.h"
 #include "core/graph/pair_weights.h"
 
 namespace tsp {
@@ -12,7 +13,7 @@ namespace tsp {
 struct OptimumTour {
   // Closed vertex sequence 0, ..., 0; empty optional when no tour exists. A single vertex gives
   // the tour {0} of weight 0; two joined vertices give {0, 1, 0}, their line used twice.
-  std::optional<std::vector<int>> Vertices;
+  std::optional<Tour> Vertices;
   int Weight = 0;  // 0 when there is no tour
   // Empty when there is a tour, otherwise one or two English sentences naming vertices by
   // letter: the vertices with fewer than two edges, then those not reached from A, or, when

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
-
 #include "core/graph/drawing.h"
+#include "core/graph/fixed_list.h"
 
 namespace tsp {
 
@@ -16,7 +15,7 @@ struct TreeEdge {
 };
 
 struct SpanningTree {
-  std::vector<TreeEdge> Edges;  // in the order the tree took them
+  FixedList<TreeEdge, MaxVertices - 1> Edges;  // in the order the tree took them
   int VertexCount = 1;          // the vertices the tree reaches, A included
 
   int Weight() const;
