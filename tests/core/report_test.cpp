@@ -103,26 +103,22 @@ TEST(Report, DisconnectedGraphsTreeDoesNotSpan) {
 TEST(Narration, FourVertexSentences) {
   const Drawing drawing = FourVertices();
   const SpanningTree tree = BuildSpanningTree(drawing);
-  const Animation treeRun = TreeAnimation(tree);
-  const RunStory treeStory{RunKind::SpanningTree, 4};
-  EXPECT_EQ(StepSentence(treeRun, treeStory, 0), "");
-  EXPECT_EQ(StepSentence(treeRun, treeStory, 2),
+  const Animation treeRun = SpanningTreeAnimation(tree, 4);
+  EXPECT_EQ(StepSentence(treeRun, 0), "");
+  EXPECT_EQ(StepSentence(treeRun, 2),
             "Step 2 of 3: D joins the tree through B--D (2), the lightest edge from a tree vertex "
             "to a vertex outside it.");
-  EXPECT_EQ(StepSentence(treeRun, treeStory, 4),
+  EXPECT_EQ(StepSentence(treeRun, 4),
             "Done: the tree joins 4 of 4 vertices with weight 6.");
 
-  const Animation tourRun = TourAnimation(drawing, TreeTour(tree));
-  const RunStory tourStory{RunKind::TreeTour, 4};
-  EXPECT_EQ(StepSentence(tourRun, tourStory, 3),
+  const Animation tourRun = TreeTourAnimation(drawing, TreeTour(tree));
+  EXPECT_EQ(StepSentence(tourRun, 3),
             "Step 3 of 4: D to C (9): C is the next vertex of the tree in preorder.");
-  EXPECT_EQ(StepSentence(tourRun, tourStory, 4), "Step 4 of 4: back to A (3).");
-  EXPECT_EQ(StepSentence(tourRun, tourStory, 5), "Done: the tour weighs 15.");
+  EXPECT_EQ(StepSentence(tourRun, 4), "Step 4 of 4: back to A (3).");
+  EXPECT_EQ(StepSentence(tourRun, 5), "Done: the tour weighs 15.");
 
   const LightCycle cycle = BuildLightCycle(drawing);
-  const RunStory cycleStory{RunKind::LightCycle, 4, cycle.Lightest,
-                            static_cast<int>(cycle.Variants.size()), cycle.Weights[cycle.Lightest]};
-  const std::string sentence = StepSentence(TourAnimation(drawing, cycle.Best()), cycleStory, 1);
+  const std::string sentence = StepSentence(LightCycleAnimation(drawing, cycle), 1);
   EXPECT_EQ(sentence, "Variant " + std::to_string(cycle.Lightest + 1) + " of " +
                           std::to_string(cycle.Variants.size()) +
                           " (weight 13) is the lightest; playing it: Step 1 of 4: A to D (4).");
@@ -130,10 +126,10 @@ TEST(Narration, FourVertexSentences) {
 
 TEST(Narration, StepWithoutALineCountsZero) {
   const Drawing drawing = Path();
-  const Animation run = TourAnimation(drawing, TreeTour(BuildSpanningTree(drawing)));
-  EXPECT_EQ(StepSentence(run, RunStory{RunKind::TreeTour, 3}, 3),
+  const Animation run = TreeTourAnimation(drawing, TreeTour(BuildSpanningTree(drawing)));
+  EXPECT_EQ(StepSentence(run, 3),
             "Step 3 of 3: back to A. No line joins C and A, so this step counts 0.");
-  EXPECT_EQ(StepSentence(Animation{}, RunStory{RunKind::Optimum, 3}, 1),
+  EXPECT_EQ(StepSentence(Animation{}, 1),
             "Nothing was computed to play.");
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/lesson/animation.h"
 #include "core/algorithms/light_cycle.h"
+#include "core/algorithms/spanning_tree.h"
 #include "core/naive_reference.h"
 
 namespace tsp {

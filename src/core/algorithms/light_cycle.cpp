@@ -4,18 +4,10 @@
 #include <utility>
 
 #include "core/algorithms/spanning_tree.h"
+#include "core/algorithms/tour_result.h"
+#include "core/lesson/narration.h"
 
 namespace tsp {
-
-std::int16_t TourWeight(const Drawing& drawing, const Tour& tour) {
-  // At most eleven pairs of weights within -101..101: the sum cannot leave 16 bits.
-  int weight = 0;
-  for (std::size_t s = 0; s + 1 < tour.size(); ++s) {
-    weight += drawing.WeightBetween(tour[s], tour[s + 1]);
-  }
-  assert(weight >= INT16_MIN && weight <= INT16_MAX);
-  return static_cast<std::int16_t>(weight);
-}
 
 LightCycle BuildLightCycle(const Drawing& drawing) {
   const int n = drawing.VertexCount();
@@ -42,6 +34,27 @@ LightCycle BuildLightCycle(const Drawing& drawing) {
     if (cycle.Weights[i] < cycle.Weights[cycle.Lightest]) cycle.Lightest = static_cast<int>(i);
   }
   return cycle;
+}
+
+Animation LightCycleAnimation(const Drawing& drawing, const std::optional<LightCycle>& cycle) {
+  std::optional<Tour> best;
+  if (cycle) best = cycle->Best();
+  Animation animation = TourAnimation(drawing, best);
+  NarrateTour(animation, [](int) { return std::string(); });
+  if (cycle) {
+    animation.Lead = "Variant " + std::to_string(cycle->Lightest + 1) + " of " +
+                     std::to_string(cycle->Variants.size()) + " (weight " +
+                     std::to_string(cycle->Weights[cycle->Lightest]) +
+                     ") is the lightest; playing it: ";
+  }
+  return animation;
+}
+
+AlgorithmResult RunLightCycle(const Drawing& drawing) {
+  const LightCycle cycle = BuildLightCycle(drawing);
+  AlgorithmResult result = TourOutcome(drawing, cycle.Best());
+  result.Play = LightCycleAnimation(drawing, cycle);
+  return result;
 }
 
 }  // namespace tsp

@@ -2,14 +2,11 @@
 
 #include <cstdint>
 
-#include "core/graph/drawing.h"
+#include "core/algorithms/algorithm.h"
+#include "core/algorithms/tour_result.h"
 #include "core/algorithms/tree_tour.h"
 
 namespace tsp {
-
-// The weight of a closed tour over its consecutive pairs, 0 for a pair without a line, exactly
-// as its animation adds it up.
-std::int16_t TourWeight(const Drawing& drawing, const Tour& tour);
 
 // The light cycle: the spanning tree's tour P and n other variants, the lightest of them kept.
 struct LightCycle {
@@ -23,5 +20,10 @@ struct LightCycle {
 };
 
 LightCycle BuildLightCycle(const Drawing& drawing);
+
+// Plays the lightest variant, saying before every step which variant won; nothing when no
+// cycle was computed.
+Animation LightCycleAnimation(const Drawing& drawing, const std::optional<LightCycle>& cycle);
+AlgorithmResult RunLightCycle(const Drawing& drawing);
 
 }  // namespace tsp

@@ -7,7 +7,10 @@
 #include <limits>
 #include <utility>
 
+#include "core/algorithms/tour_result.h"
+#include "core/graph/drawing.h"
 #include "core/graph/vertex.h"
+#include "core/lesson/narration.h"
 
 namespace tsp {
 namespace {
@@ -131,6 +134,19 @@ OptimumTour BestTour(const PairWeights& graph) {
   }
   tour.push_back(0);
   return {tour, weight, {}};
+}
+
+Animation OptimumAnimation(const Drawing& drawing, const OptimumTour& optimum) {
+  Animation animation = TourAnimation(drawing, optimum.Vertices);
+  NarrateTour(animation, [](int) { return std::string("the next vertex of the lightest closed tour."); });
+  return animation;
+}
+
+AlgorithmResult RunOptimum(const Drawing& drawing) {
+  const OptimumTour optimum = BestTour(PairWeightsOf(drawing));
+  AlgorithmResult result = TourOutcome(drawing, optimum.Vertices, optimum.Reason);
+  result.Play = OptimumAnimation(drawing, optimum);
+  return result;
 }
 
 }  // namespace tsp

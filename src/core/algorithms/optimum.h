@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/algorithms/tree_tour.h"
+#include "core/algorithms/algorithm.h"
+#include "core/graph/tour.h"
 #include "core/graph/pair_weights.h"
 
 namespace tsp {
@@ -25,5 +26,9 @@ struct OptimumTour {
 // one whose vertex sequence comes first in lexicographic order is returned (both directions of
 // a cycle count as different sequences). Weights may be negative.
 OptimumTour BestTour(const PairWeights& graph);
+
+// Plays the optimum a step a tick; nothing when there is none.
+Animation OptimumAnimation(const Drawing& drawing, const OptimumTour& optimum);
+AlgorithmResult RunOptimum(const Drawing& drawing);
 
 }  // namespace tsp

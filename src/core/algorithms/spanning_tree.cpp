@@ -4,6 +4,8 @@
 #include <array>
 #include <limits>
 
+#include "core/lesson/narration.h"
+
 namespace tsp {
 namespace {
 
@@ -68,12 +70,6 @@ int SelectTreeVertex(const Drawing& drawing, const EntryRow& best) {
 
 }  // namespace
 
-int SpanningTree::Weight() const {
-  int weight = 0;
-  for (const TreeEdge& edge : Edges) weight += edge.Weight;
-  return weight;
-}
-
 SpanningTree BuildSpanningTree(const Drawing& drawing) {
   const int n = drawing.VertexCount();
   assert(n >= 1 && n <= MaxVertices);
@@ -133,6 +129,25 @@ int EqualWeightRank(const std::array<std::int16_t, MaxVertices>& weights, int sl
   int rank = 0;
   while (order[rank] != slot) ++rank;
   return rank;
+}
+
+Animation SpanningTreeAnimation(const std::optional<SpanningTree>& tree, int vertexCount) {
+  Animation animation = TreeAnimation(tree);
+  for (const AnimationStep& step : animation.Steps) {
+    animation.Reasons.push_back(VertexName(step.To) + " joins the tree through " +
+                                EdgeName(step.From, step.To) + WeightNote(step) +
+                                ", the lightest edge from a tree vertex to a vertex outside it.");
+  }
+  animation.Closing = TreeClosing(animation, vertexCount);
+  return animation;
+}
+
+AlgorithmResult RunSpanningTree(const Drawing& drawing) {
+  AlgorithmResult result;
+  result.Tree = BuildSpanningTree(drawing);
+  result.Weight = result.Tree.Weight();
+  result.Play = SpanningTreeAnimation(result.Tree, drawing.VertexCount());
+  return result;
 }
 
 }  // namespace tsp

@@ -1,25 +1,15 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include <optional>
+
+#include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
-#include "core/graph/fixed_list.h"
+#include "core/graph/tree.h"
 
 namespace tsp {
-
-// A tree edge as taken: from the tree vertex From out to the new vertex To.
-struct TreeEdge {
-  int From = 0;
-  int To = 0;
-  int LineId = 0;
-  std::int16_t Weight = 0;
-};
-
-struct SpanningTree {
-  FixedList<TreeEdge, MaxVertices - 1> Edges;  // in the order the tree took them
-  int VertexCount = 1;          // the vertices the tree reaches, A included
-
-  int Weight() const;
-};
 
 // Grows the tree from vertex A as taking heads of sorted edge lists would. Every vertex lists
 // its listed lines (a weight text that is not exactly 0), sorted by weight with nine full
@@ -30,6 +20,11 @@ struct SpanningTree {
 // when no entry leads out (a graph not connected to A); A's lightest entry is taken even for a
 // single vertex.
 SpanningTree BuildSpanningTree(const Drawing& drawing);
+
+// Plays the tree an edge a tick, each as the lightest edge out of the tree; nothing when no tree
+// was computed.
+Animation SpanningTreeAnimation(const std::optional<SpanningTree>& tree, int vertexCount);
+AlgorithmResult RunSpanningTree(const Drawing& drawing);
 
 // The position of slot among the slots of the same weight once the list is sorted by the nine
 // bubble-sort passes (0 for the first of them).

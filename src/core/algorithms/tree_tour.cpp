@@ -3,6 +3,10 @@
 #include <array>
 #include <cassert>
 
+#include "core/algorithms/spanning_tree.h"
+#include "core/algorithms/tour_result.h"
+#include "core/lesson/narration.h"
+
 namespace tsp {
 
 Tour TreeTour(const SpanningTree& tree) {
@@ -34,6 +38,21 @@ Tour TreeTour(const SpanningTree& tree) {
   }
   tour.push_back(0);
   return tour;
+}
+
+Animation TreeTourAnimation(const Drawing& drawing, const std::optional<Tour>& tour) {
+  Animation animation = TourAnimation(drawing, tour);
+  NarrateTour(animation, [&](int s) {
+    return VertexName(animation.Steps[s].To) + " is the next vertex of the tree in preorder.";
+  });
+  return animation;
+}
+
+AlgorithmResult RunTreeTour(const Drawing& drawing) {
+  const Tour tour = TreeTour(BuildSpanningTree(drawing));
+  AlgorithmResult result = TourOutcome(drawing, tour);
+  result.Play = TreeTourAnimation(drawing, tour);
+  return result;
 }
 
 }  // namespace tsp

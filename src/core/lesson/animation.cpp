@@ -19,20 +19,26 @@ Animation TourAnimation(const Drawing& drawing, const std::optional<Tour>& tour)
   if (!tour) return animation;
   assert(!tour->empty());
   for (std::size_t s = 0; s + 1 < tour->size(); ++s) {
-    const int from = (*tour)[s];
-    const int to = (*tour)[s + 1];
-    animation.Steps.push_back(
-        AnimationStep{from, to, drawing.LineBetween(from, to), drawing.WeightBetween(from, to)});
+    animation.Steps.push_back(PairStep(drawing, (*tour)[s], (*tour)[s + 1]));
   }
   animation.EndMessage = EndReachedMessage;
   return animation;
 }
 
+AnimationStep PairStep(const Drawing& drawing, int from, int to) {
+  return AnimationStep{from, to, drawing.LineBetween(from, to), drawing.WeightBetween(from, to)};
+}
+
+std::span<const AnimationStep> Animation::ShownAfter(int played) const {
+  assert(played >= 0 && played <= TickCount());
+  if (Frames.empty()) return {Steps.data(), static_cast<std::size_t>(played)};
+  if (played == 0) return {};
+  return Frames[played - 1];
+}
+
 PlayedTexts TextsAfter(const Animation& animation, int played) {
-  assert(played >= 0 && played <= static_cast<int>(animation.Steps.size()));
   PlayedTexts texts;
-  for (int s = 0; s < played; ++s) {
-    const AnimationStep& step = animation.Steps[s];
+  for (const AnimationStep& step : animation.ShownAfter(played)) {
     texts.Edges += EdgeName(step.From, step.To) + ',';
     if (animation.IsTour && step.LineId >= 0) {
       texts.Weights += IntText(step.Weight);

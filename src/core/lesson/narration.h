@@ -1,26 +1,37 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/lesson/animation.h"
 
 namespace tsp {
 
-enum class RunKind { SpanningTree, TreeTour, LightCycle, Optimum };
+// The sentence for the tick just played: "Step 3 of 5: " and that tick's reason, after the
+// animation's lead; once past the last tick, its closing ("Nothing was computed to play." when
+// it has no tick). Nothing played yet gives "".
+std::string StepSentence(const Animation& animation, int played);
 
-// What a run's sentences say beside its steps.
-struct RunStory {
-  RunKind Kind = RunKind::SpanningTree;
-  int VertexCount = 0;
-  // The light cycle: which variant won, out of how many, and its weight.
-  int Variant = 0;
-  int VariantCount = 0;
-  std::int16_t VariantWeight = 0;
-};
+// " (3)" after a pair that a line joins, nothing after one that none does.
+std::string WeightNote(const AnimationStep& step);
 
-// One sentence for the tick that has just been played: step `played` (1-based) of the
-// animation, or, when played is past the last step, its end. Nothing played yet gives "".
-std::string StepSentence(const Animation& animation, const RunStory& story, int played);
+// A step of a tour: "D to C (9): " and why (a sentence of its own), or "D to C (9)." without
+// one; the last step back to the start is "back to A (3).". A pair without a line says that it
+// counts 0 instead of why.
+std::string TourStepSentence(const AnimationStep& step, bool last, std::string_view why);
+
+// Gives every step of a tour animation its sentence, with why(index) for each step that a line
+// joins, and the closing that says what the tour weighs.
+template <class Why>
+void NarrateTour(Animation& animation, Why why) {
+  const int steps = static_cast<int>(animation.Steps.size());
+  for (int s = 0; s < steps; ++s) {
+    animation.Reasons.push_back(TourStepSentence(animation.Steps[s], s + 1 == steps, why(s)));
+  }
+  animation.Closing = "Done: the tour weighs " + std::to_string(TextsAfter(animation, steps).Weight) + ".";
+}
+
+// "Done: the tree joins 4 of 4 vertices with weight 6."
+std::string TreeClosing(const Animation& animation, int vertexCount);
 
 }  // namespace tsp
