@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include "core/graph/ring.h"
+
 class QWidget;
 class QLineEdit;
 class QPlainTextEdit;
@@ -22,12 +24,7 @@ constexpr int TwipsToPixels(int twips) {
 }
 
 // Position and size in twips from the top left of a window's client area.
-struct Place {
-  int Left = 0;
-  int Top = 0;
-  int Width = 0;
-  int Height = 0;
-};
+using Place = ring::TwipBox;
 
 QRect ToPixels(const Place& place);
 

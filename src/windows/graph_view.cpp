@@ -5,15 +5,18 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
-#include <algorithm>
 #include <string>
 
-#include "core/files/graphviz.h"
+#include "core/algorithms/algorithm_table.h"
 #include "core/algorithms/light_cycle.h"
-#include "core/text/number_text.h"
+#include "core/algorithms/optimum.h"
+#include "core/algorithms/spanning_tree.h"
 #include "core/algorithms/tree_tour.h"
+#include "core/files/graphviz.h"
+#include "core/text/number_text.h"
 #include "ui/files.h"
 #include "ui/geometry.h"
+#include "ui/graph_painter.h"
 #include "ui/picture.h"
 #include "ui/playback_bar.h"
 #include "windows/graph_view_layout.h"
@@ -33,6 +36,10 @@ QString TimeText(double seconds, int repetitions) {
   return repetitions > 0 ? QString::number(seconds, 'g', 6) : QStringLiteral("0");
 }
 
+QString FromUtf8(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
 }  // namespace
 
 GraphView::GraphView(ui::Services& services)
@@ -40,6 +47,7 @@ GraphView::GraphView(ui::Services& services)
       services_(services) {
   canvas_ = AddRing(this);
   addControls();
+  addRuns();
 }
 
 void GraphView::addControls() {
@@ -58,7 +66,7 @@ void GraphView::addControls() {
     vertexLetters_[v] =
         ui::AddTextBox(this, {.Name = ui::IndexedName("Text2", v).constData(),
                               .Text = VertexText(v),
-                              .Where = VertexPlaces[v].LetterBox,
+                              .Where = ring::Places[v].LetterBox,
                               .Style = Look{13.5, true, {}, {}, {}},
                               .AccessibleName = QStringLiteral("Vertex ") + VertexText(v)});
     vertexLetters_[v]->hide();
@@ -67,56 +75,67 @@ void GraphView::addControls() {
     lineWeights_[k] = ui::AddTextBox(
         this, {.Name = ui::IndexedName("Text3", k).constData(),
                .Text = QStringLiteral("Text3"),
-               .Where = {0, 0, 855, WeightBoxHeight},
+               .Where = {0, 0, 855, ring::WeightBoxHeight},
                .Style = Look{0, false, ui::SystemColour::WindowFrame, QColor(255, 255, 0), {}},
                .AccessibleName = QStringLiteral("Edge weight")});
     lineWeights_[k]->hide();
   }
 
   for (const ControlRow& row : StripTable()) AddControl(this, row);
-  playback_ = new ui::PlaybackBar(this, 4560, StripTop);
-  playback_->setMsPerTick(QSettings().value(SpeedKey, ui::PlaybackBar::DefaultMs).toInt());
-  playback_->addShortcuts(this);
+  playbackBar_ = new ui::PlaybackBar(this, 4560, StripTop);
+  playbackBar_->setMsPerTick(QSettings().value(SpeedKey, ui::PlaybackBar::DefaultMs).toInt());
+  playbackBar_->addShortcuts(this);
   stepLine_ = ui::AddTextBox(this, {.Name = "StepLine",
                                     .Where = {240, StripTop + 480, 11685, 375},
                                     .Style = Look{0, false, ListGrey, {}, {}},
                                     .AccessibleName = QStringLiteral("Step explanation")});
   stepLine_->setReadOnly(true);
 
-  for (std::size_t r = 0; r < RunDesigns().size(); ++r) {
-    const auto run = static_cast<RunKind>(r);
-    RunControls& controls = runs_[r];
-    controls.Button = button(RunDesigns()[r].Button);
-    // The tree's timer starts out at one second; every run sets the animation's pace.
-    controls.Timer =
-        new ui::Timer(this, RunDesigns()[r].Timer,
-                      run == RunKind::SpanningTree ? 1000 : ui::PlaybackBar::DefaultMs);
-    controls.Colour = RunDesigns()[r].Colour;
-    connect(controls.Button, &QPushButton::clicked, this, [this, run] { runAlgorithm(run); });
-    // An animation waits while any message box is open: its end would open a second box over
-    // the first one (an input message of the matrix editor, say).
-    connect(controls.Timer, &ui::Timer::ticked, this, [this, run] {
-      if (!services_.Messages.IsOpen() && run == playing_) playTick();
-    });
-  }
-  controlsOf(RunKind::TreeTour).Button->setEnabled(false);
-
   connect(button("Command1"), &QPushButton::clicked, this, &GraphView::rearrangeRequested);
   connect(button("Command3"), &QPushButton::clicked, this, &GraphView::edgeIdsRequested);
   connect(button("Command5"), &QPushButton::clicked, this, &GraphView::exitRequested);
   connect(button("CompareButton"), &QPushButton::clicked, this, &GraphView::compareRequested);
   connect(button("ExportButton"), &QPushButton::clicked, this, &GraphView::exportDrawing);
-  connect(playback_, &ui::PlaybackBar::pauseToggled, this, &GraphView::togglePause);
-  connect(playback_, &ui::PlaybackBar::stepBackRequested, this, &GraphView::stepBack);
-  connect(playback_, &ui::PlaybackBar::stepForwardRequested, this, &GraphView::stepForward);
-  connect(playback_, &ui::PlaybackBar::msPerTickChanged, this, &GraphView::setMsPerTick);
+  connect(playbackBar_, &ui::PlaybackBar::pauseToggled, this, &GraphView::togglePause);
+  connect(playbackBar_, &ui::PlaybackBar::stepBackRequested, this, &GraphView::stepBack);
+  connect(playbackBar_, &ui::PlaybackBar::stepForwardRequested, this, &GraphView::stepForward);
+  connect(playbackBar_, &ui::PlaybackBar::msPerTickChanged, this, &GraphView::setMsPerTick);
+}
+
+void GraphView::addRuns() {
+  using Compute = std::optional<Animation> (GraphView::*)();
+  const std::array<Compute, RunButtons.size()> computations{
+      &GraphView::computeTree, &GraphView::computeTreeTour, &GraphView::computeLightCycle,
+      &GraphView::computeOptimum};
+  for (std::size_t r = 0; r < RunButtons.size(); ++r) {
+    const RunButton& design = RunButtons[r];
+    // The tree's timer starts out at one second; every run sets the animation's pace.
+    runs_.push_back({findChild<QPushButton*>(design.Button),
+                     new ui::Timer(this, design.Timer, r == 0 ? 1000 : ui::PlaybackBar::DefaultMs),
+                     &AlgorithmById(design.Algorithm), computations[r]});
+  }
+  playRun_ = static_cast<int>(runs_.size());
+  runs_.push_back({nullptr, new ui::Timer(this, PlayTimerName, ui::PlaybackBar::DefaultMs),
+                   &AlgorithmById("optimum"), nullptr});
+
+  for (int r = 0; r < static_cast<int>(runs_.size()); ++r) {
+    if (runs_[r].Button != nullptr) {
+      connect(runs_[r].Button, &QPushButton::clicked, this, [this, r] { pressRun(r); });
+    }
+    // An animation waits while any message box is open: its end would open a second box over
+    // the first one (an input message of the matrix editor, say).
+    connect(runs_[r].Timer, &ui::Timer::ticked, this, [this, r] {
+      if (!services_.Messages.IsOpen() && r == playing_) playTick();
+    });
+  }
+  runs_[1].Button->setEnabled(false);
 }
 
 void GraphView::loadGraph(const Drawing& drawing, std::int16_t iterationCount) {
   drawing_ = drawing;
   iterationCount_ = iterationCount;
   // Computed once here, never inside the timed repetitions of the other runs.
-  optimum_ = BestTour(PairWeightsOf(drawing));
+  optimum_ = RunOptimum(drawing);
   for (int v = 0; v < MaxVertices; ++v) {
     const bool shown = v < drawing.VertexCount();
     canvas_->Circle(v).Visible = shown;
@@ -130,15 +149,13 @@ void GraphView::loadGraph(const Drawing& drawing, std::int16_t iterationCount) {
       continue;
     }
     const DrawnLine& drawn = drawing.Lines()[k];
-    const TwipPoint from = VertexAnchors[drawn.From];
-    const TwipPoint to = VertexAnchors[drawn.To];
+    const ring::TwipPoint from = ring::Anchors[drawn.From];
+    const ring::TwipPoint to = ring::Anchors[drawn.To];
     line = ui::LineItem{from.X, from.Y, to.X, to.Y, line.BorderColour, true};
 
-    // The weight box stands at the midpoint of the two anchors.
     QLineEdit* weight = lineWeights_[k];
-    weight->setText(QString::fromStdString(drawn.WeightText));
-    ui::SetPlace(weight,
-                 {(from.X + to.X) / 2, (from.Y + to.Y) / 2, WeightBoxWidth, WeightBoxHeight});
+    weight->setText(FromUtf8(drawn.WeightText));
+    ui::SetPlace(weight, ring::WeightBox(drawn.From, drawn.To));
     weight->setAccessibleName(
         QStringLiteral("Weight of edge %1--%2").arg(VertexText(drawn.From), VertexText(drawn.To)));
     weight->show();
@@ -146,173 +163,171 @@ void GraphView::loadGraph(const Drawing& drawing, std::int16_t iterationCount) {
   canvas_->Changed();
 }
 
-void GraphView::stopAnimationsExcept(RunKind run) {
-  for (std::size_t r = 0; r < runs_.size(); ++r) {
-    if (static_cast<RunKind>(r) != run) runs_[r].Timer->SetEnabled(false);
+void GraphView::stopAnimationsExcept(int run) {
+  for (int r = 0; r < static_cast<int>(runs_.size()); ++r) {
+    if (r != run) runs_[r].Timer->SetEnabled(false);
   }
 }
 
-void GraphView::runAlgorithm(RunKind run) {
+void GraphView::pressRun(int run) {
   stopAnimationsExcept(run);
-  // A run that starts nothing leaves the last run's story to its steps.
-  const RunStory story = story_;
-  std::optional<Animation> animation = computeRun(run);
-  if (!animation) {
-    story_ = story;
-    // The run stopped above can still be resumed.
-    if (!start_.LineColours.empty() && !paused_ && !ended()) togglePause();
+  std::optional<Animation> animation = (this->*runs_[run].Compute)();
+  if (animation) startPlaying(run, std::move(*animation));
+}
+
+void GraphView::playAlgorithm(std::string_view id) {
+  const AlgorithmRow* row = FindAlgorithm(id);
+  if (row == nullptr || !drawing_) return;
+  stopAnimationsExcept(playRun_);
+  runs_[playRun_].Timer->SetEnabled(false);
+  AlgorithmResult result = row->Run(*drawing_);
+  const QString name = FromUtf8(std::string(row->Name));
+  if (row->Kind == AlgorithmKind::Tour && !result.FoundTour) {
+    refuse(QStringLiteral("%1 finds no tour: %2").arg(name, FromUtf8(result.Reason)));
     return;
   }
-  animation_ = std::move(*animation);
-  playing_ = run;
-  ticks_ = 0;
-  paused_ = false;
-  playback_->setPaused(false);
-  start_ = RunStart{
-      {}, treeEdges_->text(), tourEdges_->text(), tourWeights_->text(), tourWeight_->text()};
-  for (int k = 0; k < BoxCount; ++k) start_.LineColours.push_back(graphLine(k).BorderColour);
-  stepLine_->clear();
-  RunControls& controls = controlsOf(run);
-  controls.Timer->setInterval(playback_->msPerTick());
-  controls.Timer->SetEnabled(true);
+  if (row->Kind == AlgorithmKind::Bound && !result.Bound) {
+    refuse(QStringLiteral("%1 has no value here: %2").arg(name, FromUtf8(result.Reason)));
+    return;
+  }
+  runs_[playRun_].Algorithm = row;
+  startPlaying(playRun_, std::move(result.Play));
 }
 
-std::optional<Animation> GraphView::computeRun(RunKind run) {
-  // Without a graph every run computes nothing and ends at its first tick.
+void GraphView::refuse(const QString& message) {
+  services_.Messages.Show(message);
+  // The run stopped meanwhile can still be resumed.
+  if (playback_.Started() && !playback_.Paused() && !playback_.Ended()) togglePause();
+}
+
+std::optional<Animation> GraphView::computeTree() {
+  const int times = drawing_ ? iterationCount_ : 0;
+  const double start = services_.Time.Seconds();
+  if (auto tree = Repeat(times, [&] { return BuildSpanningTree(*drawing_); })) tree_ = *tree;
+  lastRunSeconds_ = services_.Time.Seconds() - start;
+  treeTime_->setText(TimeText(lastRunSeconds_, times));
+  runs_[1].Button->setEnabled(true);
+  return SpanningTreeAnimation(times > 0 ? tree_ : std::nullopt,
+                               drawing_ ? drawing_->VertexCount() : 0);
+}
+
+std::optional<Animation> GraphView::computeTreeTour() {
   static const Drawing noDrawing;
   const Drawing& drawing = drawing_ ? *drawing_ : noDrawing;
   const int times = drawing_ ? iterationCount_ : 0;
-  story_ = RunStory{run, drawing.VertexCount()};
+  const SpanningTree tree = tree_.value_or(SpanningTree{});
   const double start = services_.Time.Seconds();
-  switch (run) {
-    case RunKind::SpanningTree: {
-      if (auto tree = Repeat(times, [&] { return BuildSpanningTree(drawing); })) tree_ = *tree;
-      lastRunSeconds_ = services_.Time.Seconds() - start;
-      treeTime_->setText(TimeText(lastRunSeconds_, times));
-      controlsOf(RunKind::TreeTour).Button->setEnabled(true);
-      return TreeAnimation(times > 0 ? tree_ : std::nullopt);
-    }
-    case RunKind::TreeTour: {
-      const SpanningTree tree = tree_.value_or(SpanningTree{});
-      const auto tour = Repeat(times, [&] { return TreeTour(tree); });
-      const double seconds = services_.Time.Seconds() - start;
-      // Every repetition starts the edge list afresh; the box follows once, outside the timing.
-      if (times > 0) tourEdges_->clear();
-      tourTime_->setText(TimeText(seconds, times));
-      totalTime_->setText(TimeText(seconds + lastRunSeconds_, times));
-      return TourAnimation(drawing, tour);
-    }
-    case RunKind::LightCycle: {
-      const auto cycle = Repeat(times, [&] { return BuildLightCycle(drawing); });
-      lastRunSeconds_ = services_.Time.Seconds() - start;
-      if (times > 0) tourEdges_->clear();
-      totalTime_->setText(TimeText(lastRunSeconds_, times));
-      if (!cycle) return TourAnimation(drawing, std::nullopt);
-      story_.Variant = cycle->Lightest;
-      story_.VariantCount = static_cast<int>(cycle->Variants.size());
-      story_.VariantWeight = cycle->Weights[cycle->Lightest];
-      return TourAnimation(drawing, cycle->Best());
-    }
-    case RunKind::Optimum: {
-      if (!drawing_) return std::nullopt;
-      if (!optimum_.Vertices) {
-        services_.Messages.Show(
-            QStringLiteral("No tour visits every vertex once and returns to A: %1")
-                .arg(QString::fromStdString(optimum_.Reason)));
-        return std::nullopt;
-      }
-      return TourAnimation(drawing, *optimum_.Vertices);
-    }
+  const auto tour = Repeat(times, [&] { return TreeTour(tree); });
+  const double seconds = services_.Time.Seconds() - start;
+  // Every repetition starts the edge list afresh; the box follows once, outside the timing.
+  if (times > 0) tourEdges_->clear();
+  tourTime_->setText(TimeText(seconds, times));
+  totalTime_->setText(TimeText(seconds + lastRunSeconds_, times));
+  return TreeTourAnimation(drawing, tour);
+}
+
+std::optional<Animation> GraphView::computeLightCycle() {
+  static const Drawing noDrawing;
+  const Drawing& drawing = drawing_ ? *drawing_ : noDrawing;
+  const int times = drawing_ ? iterationCount_ : 0;
+  const double start = services_.Time.Seconds();
+  const auto cycle = Repeat(times, [&] { return BuildLightCycle(drawing); });
+  lastRunSeconds_ = services_.Time.Seconds() - start;
+  if (times > 0) tourEdges_->clear();
+  totalTime_->setText(TimeText(lastRunSeconds_, times));
+  return LightCycleAnimation(drawing, cycle);
+}
+
+std::optional<Animation> GraphView::computeOptimum() {
+  if (!drawing_) return std::nullopt;
+  if (!optimum_.FoundTour) {
+    refuse(QStringLiteral("No tour visits every vertex once and returns to A: %1")
+               .arg(FromUtf8(optimum_.Reason)));
+    return std::nullopt;
   }
-  return std::nullopt;
+  return optimum_.Play;
+}
+
+void GraphView::startPlaying(int run, Animation animation) {
+  playing_ = run;
+  playback_.Start(std::move(animation), runs_[run].Algorithm->Colour, board());
+  playbackBar_->setPaused(false);
+  stepLine_->clear();
+  runs_[run].Timer->setInterval(playbackBar_->msPerTick());
+  runs_[run].Timer->SetEnabled(true);
 }
 
 void GraphView::playTick() {
-  if (ended()) return;
-  ++ticks_;
-  if (!ended()) {
-    showTicks(ticks_);
+  const Playback::Tick tick = playback_.Advance();
+  if (tick == Playback::Tick::None) return;
+  if (tick == Playback::Tick::Played) {
+    show(playback_.View());
     return;
   }
   // Off before the box opens: the box runs a nested event loop in which the timer would fire
   // again and open a second box. The tour's weight shows once the message was read.
-  controlsOf(playing_).Timer->SetEnabled(false);
+  runs_[playing_].Timer->SetEnabled(false);
   const QString weightBefore = tourWeight_->text();
-  showTicks(ticks_);
+  show(playback_.View());
   tourWeight_->setText(weightBefore);
-  services_.Messages.Show(QString::fromLatin1(animation_.EndMessage));
-  if (animation_.IsTour) {
-    tourWeight_->setText(
-        QString::fromStdString(IntText(TextsAfter(animation_, ticks_ - 1).Weight)));
+  services_.Messages.Show(QString::fromLatin1(playback_.Playing().EndMessage));
+  if (playback_.Playing().IsTour) {
+    tourWeight_->setText(FromUtf8(IntText(playback_.TourWeight())));
   }
 }
 
-void GraphView::showTicks(int ticks) {
-  const int steps = static_cast<int>(animation_.Steps.size());
-  const int played = std::min(ticks, steps);
-  for (int k = 0; k < BoxCount; ++k) graphLine(k).BorderColour = start_.LineColours[k];
-  for (int s = 0; s < played; ++s) {
-    const int line = animation_.Steps[s].LineId;
-    if (line >= 0) graphLine(line).BorderColour = controlsOf(playing_).Colour;
-  }
-  canvas_->Changed();
+Board GraphView::board() const {
+  Board board;
+  for (int k = 0; k < BoxCount; ++k)
+    board.LineColours.push_back(ui::ToRgb(graphLine(k).BorderColour));
+  board.TreeEdges = treeEdges_->text().toStdString();
+  board.TourEdges = tourEdges_->text().toStdString();
+  board.TourWeights = tourWeights_->text().toStdString();
+  board.TourWeight = tourWeight_->text().toStdString();
+  return board;
+}
 
-  // The first tick empties the run's list boxes; undoing it brings back what they held.
-  const PlayedTexts texts = TextsAfter(animation_, played);
-  const bool cleared = ticks > 0;
-  if (animation_.IsTour) {
-    tourEdges_->setText(cleared ? QString::fromStdString(texts.Edges) : start_.TourEdges);
-    tourWeights_->setText(cleared ? QString::fromStdString(texts.Weights) : start_.TourWeights);
-    tourWeight_->setText(ticks > steps ? QString::fromStdString(IntText(texts.Weight))
-                                       : start_.TourWeight);
-  } else {
-    treeEdges_->setText(cleared ? QString::fromStdString(texts.Edges) : start_.TreeEdges);
-  }
-  stepLine_->setText(QString::fromStdString(StepSentence(animation_, story_, ticks)));
+void GraphView::show(const Board& board) {
+  for (int k = 0; k < BoxCount; ++k) graphLine(k).BorderColour = ui::ToQColor(board.LineColours[k]);
+  canvas_->Changed();
+  treeEdges_->setText(FromUtf8(board.TreeEdges));
+  tourEdges_->setText(FromUtf8(board.TourEdges));
+  tourWeights_->setText(FromUtf8(board.TourWeights));
+  tourWeight_->setText(FromUtf8(board.TourWeight));
+  stepLine_->setText(FromUtf8(board.Sentence));
 }
 
 void GraphView::togglePause() {
-  if (start_.LineColours.empty()) return;
-  paused_ = !paused_;
-  playback_->setPaused(paused_);
-  controlsOf(playing_).Timer->SetEnabled(!paused_ && !ended());
+  if (!playback_.Started()) return;
+  playback_.SetPaused(!playback_.Paused());
+  playbackBar_->setPaused(playback_.Paused());
+  runs_[playing_].Timer->SetEnabled(!playback_.Paused() && !playback_.Ended());
 }
 
 void GraphView::stepForward() {
-  if (start_.LineColours.empty()) return;
-  if (!paused_) togglePause();
+  if (!playback_.Started()) return;
+  if (!playback_.Paused()) togglePause();
   playTick();
 }
 
 void GraphView::stepBack() {
-  if (start_.LineColours.empty() || ticks_ == 0) return;
-  if (!paused_) togglePause();
-  showTicks(--ticks_);
+  if (!playback_.Started() || playback_.Ticks() == 0) return;
+  if (!playback_.Paused()) togglePause();
+  playback_.StepBack();
+  show(playback_.View());
 }
 
 void GraphView::setMsPerTick(int ms) {
-  for (RunControls& controls : runs_) controls.Timer->setInterval(ms);
+  for (RunControls& run : runs_) run.Timer->setInterval(ms);
   QSettings().setValue(SpeedKey, ms);
 }
 
-std::vector<std::string> GraphView::lineColourNames() {
-  std::vector<std::string> names;
+std::vector<QColor> GraphView::lineColours() const {
+  std::vector<QColor> colours;
   for (int k = 0; drawing_ && k < static_cast<int>(drawing_->Lines().size()); ++k) {
-    const QColor colour = graphLine(k).BorderColour;
-    names.push_back(colour == LinePlain ? std::string() : colour.name().toStdString());
+    colours.push_back(graphLine(k).BorderColour);
   }
-  return names;
-}
-
-// The ring with its lines, letters and weights, without the buttons beside it.
-void GraphView::paintDrawing(QPainter& painter) {
-  painter.fillRect(QRect(0, 0, width(), ui::TwipsToPixels(StripTop)), palette().window());
-  canvas_->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-  const auto paintBox = [&painter](QLineEdit* box) {
-    if (box->isVisible()) box->render(&painter, box->pos());
-  };
-  std::for_each(vertexLetters_.begin(), vertexLetters_.end(), paintBox);
-  std::for_each(lineWeights_.begin(), lineWeights_.end(), paintBox);
+  return colours;
 }
 
 void GraphView::exportDrawing() {
@@ -323,11 +338,20 @@ void GraphView::exportDrawing() {
       QStringLiteral("graph.png"));
   if (path.isEmpty()) return;
   const QString type = QFileInfo(path).suffix().toLower();
+  const std::vector<QColor> colours = lineColours();
+  const ui::GraphPicture picture = ui::PictureOf(*drawing_, colours);
+  const QColor background = palette().window().color();
   std::optional<QByteArray> bytes =
-      ui::EncodePicture(type, QSize(width(), ui::TwipsToPixels(7800)),
-                        [this](QPainter& painter) { paintDrawing(painter); });
+      ui::EncodePicture(type, ui::RingPixelSize(), [&](QPainter& painter) {
+        painter.fillRect(QRect(QPoint(), ui::RingPixelSize()), background);
+        ui::GraphPainter(picture).Paint(painter);
+      });
   if (type == QLatin1String("dot") || type == QLatin1String("gv")) {
-    bytes = QByteArray::fromStdString(GraphvizText(*drawing_, lineColourNames()));
+    std::vector<std::string> names;
+    for (const QColor& colour : colours) {
+      names.push_back(colour == LinePlain ? std::string() : colour.name().toStdString());
+    }
+    bytes = QByteArray::fromStdString(GraphvizText(*drawing_, names));
   }
   if (!bytes) {
     services_.Messages.Show(

@@ -5,20 +5,18 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
-#include "core/lesson/animation.h"
+#include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
-#include "core/lesson/narration.h"
-#include "core/algorithms/optimum.h"
-#include "core/algorithms/spanning_tree.h"
+#include "core/lesson/playback.h"
 #include "ui/canvas.h"
 #include "ui/services.h"
 #include "ui/timer.h"
 #include "ui/window.h"
 
 class QLineEdit;
-class QPainter;
 class QPushButton;
 
 namespace tsp {
@@ -27,9 +25,10 @@ namespace ui {
 class PlaybackBar;
 }
 
-// The graph view: draws the graph on a ring and plays the runs on it: the spanning tree, the
-// tree's tour, the light cycle and the optimum, each animated one edge a tick; the first three
-// are timed over the iteration count. The last run played can be paused and stepped through.
+// The graph view: draws the graph on a ring and plays algorithms on it, one tick at a time: its
+// own buttons play the spanning tree, the tree's tour and the light cycle, each timed over the
+// iteration count, and the optimum; every other algorithm of the table plays on request. The
+// run played last can be paused and stepped through.
 class GraphView final : public ui::Window {
   Q_OBJECT
 
@@ -40,6 +39,10 @@ class GraphView final : public ui::Window {
   void loadGraph(const Drawing& drawing, std::int16_t iterationCount);
   const std::optional<Drawing>& drawing() const { return drawing_; }
 
+  // Plays the algorithm with this id from the table on the graph on view, in its colour, with
+  // the playback controls; untimed. One message says why when it finds nothing to play.
+  void playAlgorithm(std::string_view id);
+
  signals:
   void rearrangeRequested();
   void edgeIdsRequested();
@@ -47,43 +50,46 @@ class GraphView final : public ui::Window {
   void compareRequested();
 
  private:
+  // What starts and animates a run: a button of the view (none for the plays on request), its
+  // timer, and the algorithm it plays.
   struct RunControls {
     QPushButton* Button = nullptr;
     ui::Timer* Timer = nullptr;
-    QColor Colour;
-  };
-  // What the boxes and lines showed when the run started, so that any tick can be undone.
-  struct RunStart {
-    std::vector<QColor> LineColours;
-    QString TreeEdges;
-    QString TourEdges;
-    QString TourWeights;
-    QString TourWeight;
+    const AlgorithmRow* Algorithm = nullptr;
+    // Computes the button's run, the timed ones IterationCount times, and shows their times;
+    // nothing when there is nothing to play.
+    std::optional<Animation> (GraphView::*Compute)() = nullptr;
   };
 
   void addControls();
-  RunControls& controlsOf(RunKind run) { return runs_[static_cast<int>(run)]; }
-  void runAlgorithm(RunKind run);
-  // Computes the run (the timed ones IterationCount times) and shows its times.
-  std::optional<Animation> computeRun(RunKind run);
+  void addRuns();
+  void pressRun(int run);
+  std::optional<Animation> computeTree();
+  std::optional<Animation> computeTreeTour();
+  std::optional<Animation> computeLightCycle();
+  std::optional<Animation> computeOptimum();
+  void startPlaying(int run, Animation animation);
+  // A run that finds nothing to play says why; the run on screen stays paused where it was.
+  void refuse(const QString& message);
+  void stopAnimationsExcept(int run);
   void playTick();
   void stepBack();
   void stepForward();
   void togglePause();
   void setMsPerTick(int ms);
-  // Shows the state after the first `ticks` ticks of the current run.
-  void showTicks(int ticks);
-  void stopAnimationsExcept(RunKind run);
-  bool ended() const { return ticks_ > static_cast<int>(animation_.Steps.size()); }
+  Board board() const;
+  void show(const Board& board);
   ui::LineItem& graphLine(int lineId) { return canvas_->Line(MaxVertices + lineId); }
+  const ui::LineItem& graphLine(int lineId) const { return canvas_->Line(MaxVertices + lineId); }
+  std::vector<QColor> lineColours() const;
   void exportDrawing();
-  void paintDrawing(QPainter& painter);
-  std::vector<std::string> lineColourNames();
 
   ui::Services& services_;
   ui::Canvas* canvas_ = nullptr;
-  ui::PlaybackBar* playback_ = nullptr;
-  std::array<RunControls, 4> runs_;
+  ui::PlaybackBar* playbackBar_ = nullptr;
+  // The view's four run buttons, then the plays on request.
+  std::vector<RunControls> runs_;
+  int playRun_ = 0;
   std::array<QLineEdit*, MaxVertices> vertexLetters_;
   std::array<QLineEdit*, BoxCount> lineWeights_;  // index = line id
   QLineEdit* treeEdges_ = nullptr;
@@ -98,16 +104,12 @@ class GraphView final : public ui::Window {
   std::optional<Drawing> drawing_;
   std::int16_t iterationCount_ = 0;
   std::optional<SpanningTree> tree_;
-  OptimumTour optimum_;
+  AlgorithmResult optimum_;
   // The time of the last tree or light-cycle run, which the tour run adds to its own.
   double lastRunSeconds_ = 0;
 
-  RunKind playing_ = RunKind::SpanningTree;
-  Animation animation_;
-  RunStory story_;
-  RunStart start_;
-  int ticks_ = 0;
-  bool paused_ = false;
+  Playback playback_;
+  int playing_ = 0;
 };
 
 }  // namespace tsp

@@ -140,22 +140,13 @@ const std::vector<ControlRow>& StripTable() {
 ui::Canvas* AddRing(QWidget* parent) {
   auto* canvas = new ui::Canvas(parent);
   for (int v = 0; v < MaxVertices; ++v) {
-    const TwipPoint anchor = VertexAnchors[v];
+    const ring::TwipPoint anchor = ring::Anchors[v];
     canvas->AddLine(ui::LineItem{anchor.X, anchor.Y, anchor.X, anchor.Y, Qt::black, false});
-    canvas->AddCircle(ui::CircleItem{VertexPlaces[v].Marker, MarkerDiameter, Qt::white, false});
+    canvas->AddCircle(
+        ui::CircleItem{ring::Places[v].Marker, ring::MarkerDiameter, Qt::white, false});
   }
   for (int k = 0; k < BoxCount; ++k) canvas->AddLine(ui::LineItem{0, 0, 0, 0, LinePlain, false});
   return canvas;
-}
-
-const std::array<RunDesign, 4>& RunDesigns() {
-  static const std::array<RunDesign, 4> designs{{
-      {"Command2", "Timer1", QColor(255, 128, 0)},
-      {"Command4", "Timer2", QColor(0, 255, 0)},
-      {"Command6", "Timer3", QColor(255, 255, 0)},
-      {"OptimumButton", "OptimumTimer", QColor(255, 0, 255)},
-  }};
-  return designs;
 }
 
 QLineEdit* AddControl(QWidget* parent, const ControlRow& row) {

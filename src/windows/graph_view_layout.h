@@ -3,9 +3,11 @@
 #include <QColor>
 #include <QLineEdit>
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "core/graph/vertex.h"
+#include "core/graph/ring.h"
 #include "ui/canvas.h"
 #include "ui/geometry.h"
 
@@ -13,8 +15,6 @@
 namespace tsp::graph_view_layout {
 
 inline const QColor ListGrey(224, 224, 224);
-inline constexpr int WeightBoxWidth = 280;
-inline constexpr int WeightBoxHeight = 285;
 // The strip below the specified client area that holds the controls added since.
 inline constexpr int StripTop = 11160;
 inline constexpr int WindowHeight = 12135;
@@ -34,52 +34,21 @@ QLineEdit* AddControl(QWidget* parent, const ControlRow& row);
 // The painted part of the view: the markers and anchor points of the ten vertices (items 0..9)
 // and the graph's lines by line id (items 10..), all hidden.
 ui::Canvas* AddRing(QWidget* parent);
-inline const QColor LinePlain = ui::SystemColour::Desktop;
+inline const QColor LinePlain = ui::PlainLineColour;
 
-// The runs in the order of RunKind: the button that starts each, the timer that animates it, and
-// its colour.
-struct RunDesign {
+// The runs that the view's own buttons start, with the timer that animates each; the other
+// algorithms of the table play through the play timer.
+struct RunButton {
+  std::string_view Algorithm;  // its id in the table of algorithms
   const char* Button;
   const char* Timer;
-  QColor Colour;
 };
-const std::array<RunDesign, 4>& RunDesigns();
-
-struct TwipPoint {
-  int X = 0;
-  int Y = 0;
-};
-
-// Anchor points of the ten vertices on the ring, in twips. Every coordinate is even, so the
-// midpoint of two anchors is a whole number of twips.
-inline constexpr std::array<TwipPoint, MaxVertices> VertexAnchors{{{5640, 1320},
-                                                                   {8040, 2040},
-                                                                   {9480, 3240},
-                                                                   {9240, 5760},
-                                                                   {7920, 6960},
-                                                                   {5520, 7320},
-                                                                   {3360, 6720},
-                                                                   {1680, 5400},
-                                                                   {1800, 3360},
-                                                                   {3600, 1920}}};
-
-// Where each vertex's marker and letter box stand around its anchor.
-struct VertexPlace {
-  ui::Place Marker;
-  ui::Place LetterBox;
-};
-inline constexpr std::array<VertexPlace, MaxVertices> VertexPlaces{{
-    {{5160, 600, 735, 1095}, {5400, 960, 375, 375}},
-    {{7680, 1200, 735, 1095}, {7800, 1560, 375, 375}},
-    {{9120, 2640, 735, 1095}, {9240, 3000, 375, 375}},
-    {{9000, 5040, 735, 1095}, {9120, 5400, 375, 375}},
-    {{7680, 6360, 735, 1095}, {7800, 6720, 375, 375}},
-    {{5160, 7080, 735, 1095}, {5400, 7440, 375, 375}},
-    {{2760, 6360, 735, 1095}, {3000, 6720, 375, 375}},
-    {{1200, 4920, 735, 1095}, {1440, 5280, 375, 375}},
-    {{1200, 2640, 735, 1095}, {1320, 3000, 375, 375}},
-    {{3000, 1320, 735, 1095}, {3240, 1680, 375, 375}},
+inline constexpr std::array<RunButton, 4> RunButtons{{
+    {"spanning_tree", "Command2", "Timer1"},
+    {"tree_tour", "Command4", "Timer2"},
+    {"light_cycle", "Command6", "Timer3"},
+    {"optimum", "OptimumButton", "OptimumTimer"},
 }};
-inline constexpr int MarkerDiameter = 735;
+inline constexpr const char* PlayTimerName = "PlayTimer";
 
 }  // namespace tsp::graph_view_layout

@@ -23,7 +23,11 @@ constexpr KnownFactor NoFactor{};
 // The four runs of the graph view's buttons keep their colours; the others take the Okabe–Ito
 // colours, which colour-blind readers tell apart.
 const std::array Table{
-    AlgorithmRow{"spanning_tree", "Spanning tree", AlgorithmKind::Tree, {255, 128, 0}, NoFactor,
+    AlgorithmRow{"spanning_tree",
+                 "Spanning tree",
+                 AlgorithmKind::Tree,
+                 {255, 128, 0},
+                 NoFactor,
                  RunSpanningTree},
     AlgorithmRow{"tree_tour",
                  "Tree tour",
@@ -37,8 +41,8 @@ const std::array Table{
                  {255, 255, 0},
                  {Two, "2", "never heavier than the tree tour"},
                  RunLightCycle},
-    AlgorithmRow{"optimum", "Optimum", AlgorithmKind::Tour, {255, 0, 255}, {One, "1", "exact"},
-                 RunOptimum},
+    AlgorithmRow{
+        "optimum", "Optimum", AlgorithmKind::Tour, {255, 0, 255}, {One, "1", "exact"}, RunOptimum},
 };
 
 }  // namespace

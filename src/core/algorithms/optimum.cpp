@@ -138,7 +138,8 @@ OptimumTour BestTour(const PairWeights& graph) {
 
 Animation OptimumAnimation(const Drawing& drawing, const OptimumTour& optimum) {
   Animation animation = TourAnimation(drawing, optimum.Vertices);
-  NarrateTour(animation, [](int) { return std::string("the next vertex of the lightest closed tour."); });
+  NarrateTour(animation,
+              [](int) { return std::string("the next vertex of the lightest closed tour."); });
   return animation;
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/algorithms/algorithm.h"
-#include "core/graph/tour.h"
 #include "core/graph/pair_weights.h"
+#include "core/graph/tour.h"
 
 namespace tsp {
 

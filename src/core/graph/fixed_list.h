@@ -67,7 +67,7 @@ class FixedList {
     ++size_;
   }
   // Kept for code written against std::vector; the list never allocates.
-  void reserve(std::size_t count) { assert(count <= Capacity); }
+  void reserve([[maybe_unused]] std::size_t count) { assert(count <= Capacity); }
 
   friend bool operator==(const FixedList& a, const FixedList& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end());

@@ -40,9 +40,7 @@ struct Animation {
   // A tour lists its weights and shows its total at the end; a tree lists its edges only.
   bool IsTour = false;
 
-  int TickCount() const {
-    return static_cast<int>(Frames.empty() ? Steps.size() : Frames.size());
-  }
+  int TickCount() const { return static_cast<int>(Frames.empty() ? Steps.size() : Frames.size()); }
   // The pairs shown once the first `played` ticks were played (0 to TickCount()).
   std::span<const AnimationStep> ShownAfter(int played) const;
 };

@@ -11,8 +11,8 @@ std::string StepSentence(const Animation& animation, int played) {
   if (ticks == 0) return "Nothing was computed to play.";
   if (played > ticks) return animation.Closing;
   assert(static_cast<int>(animation.Reasons.size()) == ticks);
-  return animation.Lead + "Step " + std::to_string(played) + " of " + std::to_string(ticks) +
-         ": " + animation.Reasons[played - 1];
+  return animation.Lead + "Step " + std::to_string(played) + " of " + std::to_string(ticks) + ": " +
+         animation.Reasons[played - 1];
 }
 
 std::string WeightNote(const AnimationStep& step) {
@@ -21,13 +21,13 @@ std::string WeightNote(const AnimationStep& step) {
 
 std::string TourStepSentence(const AnimationStep& step, bool last, std::string_view why) {
   const bool home = last && step.To == 0;
-  std::string sentence = home ? "back to " + VertexName(step.To) + WeightNote(step) + "."
-                              : VertexName(step.From) + " to " + VertexName(step.To) +
-                                    WeightNote(step);
+  std::string sentence =
+      home ? "back to " + VertexName(step.To) + WeightNote(step) + "."
+           : VertexName(step.From) + " to " + VertexName(step.To) + WeightNote(step);
   if (step.LineId < 0) {
     if (!home) sentence += ".";
-    return sentence + " No line joins " + VertexName(step.From) + " and " +
-           VertexName(step.To) + ", so this step counts 0.";
+    return sentence + " No line joins " + VertexName(step.From) + " and " + VertexName(step.To) +
+           ", so this step counts 0.";
   }
   if (home) return sentence;
   return why.empty() ? sentence + "." : sentence + ": " + std::string(why);

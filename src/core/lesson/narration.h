@@ -28,7 +28,8 @@ void NarrateTour(Animation& animation, Why why) {
   for (int s = 0; s < steps; ++s) {
     animation.Reasons.push_back(TourStepSentence(animation.Steps[s], s + 1 == steps, why(s)));
   }
-  animation.Closing = "Done: the tour weighs " + std::to_string(TextsAfter(animation, steps).Weight) + ".";
+  animation.Closing =
+      "Done: the tour weighs " + std::to_string(TextsAfter(animation, steps).Weight) + ".";
 }
 
 // "Done: the tree joins 4 of 4 vertices with weight 6."
