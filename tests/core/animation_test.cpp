@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/algorithms/algorithm_table.h"
 #include "core/algorithms/light_cycle.h"
+#include "core/lesson/playback.h"
 #include "core/test_drawing.h"
 
 namespace tsp {
@@ -134,6 +137,119 @@ TEST(Repeat, ComputesTimesOverAndKeepsTheLast) {
     const auto last = Repeat(times, [&] { return ++calls; });
     EXPECT_EQ(calls, std::max(times, 0)) << times;
     EXPECT_EQ(last, times > 0 ? std::optional<int>(times) : std::nullopt) << times;
+  }
+}
+
+const Rgb Plain{0, 128, 128};
+const Rgb Red{255, 0, 0};
+
+Board Before(int lines) {
+  Board board;
+  board.LineColours.assign(lines, Plain);
+  board.TreeEdges = "tree before";
+  board.TourEdges = "tour before";
+  board.TourWeights = "weights before";
+  board.TourWeight = "7";
+  return board;
+}
+
+Drawing FourVertices() {
+  return DrawingWith(
+      4, {{0, 1, "1"}, {1, 3, "2"}, {0, 2, "3"}, {0, 3, "4"}, {1, 2, "4"}, {2, 3, "9"}});
+}
+
+TEST(Playback, ShowsTheBoardAsItWasUntilTheFirstTickAndTheWeightOnlyAtTheEnd) {
+  const Drawing drawing = FourVertices();
+  Playback playback;
+  playback.Start(AlgorithmById("tree_tour").Run(drawing).Play, Red, Before(6));
+  EXPECT_EQ(playback.View(), Before(6));
+
+  ASSERT_EQ(playback.Advance(), Playback::Tick::Played);
+  Board view = playback.View();
+  EXPECT_EQ(view.TourEdges, "A--B,");
+  EXPECT_EQ(view.TourWeights, "1**");
+  EXPECT_EQ(view.TourWeight, "7");
+  EXPECT_EQ(view.TreeEdges, "tree before");
+  EXPECT_EQ(view.LineColours[0], Red);
+  EXPECT_EQ(view.LineColours[1], Plain);
+
+  while (playback.Advance() == Playback::Tick::Played) {
+  }
+  EXPECT_TRUE(playback.Ended());
+  EXPECT_EQ(playback.Advance(), Playback::Tick::None);
+  view = playback.View();
+  EXPECT_EQ(view.TourEdges, "A--B,B--D,D--C,C--A,");
+  EXPECT_EQ(view.TourWeight, "15");
+  EXPECT_EQ(view.Sentence, "Done: the tour weighs 15.");
+  EXPECT_EQ(playback.TourWeight(), 15);
+}
+
+TEST(Playback, FramesTakeColoursBackFromLinesThatLeaveThePicture) {
+  Animation animation;
+  animation.IsTour = true;
+  animation.Frames = {{{0, 1, 0, 3}, {1, 0, 0, 3}}, {{0, 2, 1, 4}, {2, 1, 2, 5}, {1, 0, 0, 3}}};
+  animation.Reasons = {"first", "second"};
+  Playback playback;
+  playback.Start(animation, Red, Before(3));
+  playback.Advance();
+  EXPECT_EQ(playback.View().LineColours, (std::vector<Rgb>{Red, Plain, Plain}));
+  playback.Advance();
+  const Board view = playback.View();
+  EXPECT_EQ(view.LineColours, (std::vector<Rgb>{Red, Red, Red}));
+  EXPECT_EQ(view.TourEdges, "A--C,C--B,B--A,");
+  EXPECT_EQ(view.Sentence, "Step 2 of 2: second");
+}
+
+TEST(Playback, NothingHappensBeforeARunStarts) {
+  Playback playback;
+  EXPECT_EQ(playback.Advance(), Playback::Tick::None);
+  EXPECT_FALSE(playback.StepBack());
+  playback.SetPaused(true);
+  EXPECT_FALSE(playback.Paused());
+}
+
+// Any sequence of ticks, steps back, pauses and restarts shows what a run played straight to
+// the same tick shows.
+TEST(Playback, EveryStateIsTheOneReachedByPlayingStraightThere) {
+  std::mt19937 random(20261209);
+  for (int round = 0; round < 300; ++round) {
+    const int n = std::uniform_int_distribution(1, 7)(random);
+    std::vector<testing::BoxEntry> boxes;
+    for (int r = 0; r < n; ++r) {
+      for (int c = r + 1; c < n; ++c) {
+        if (std::bernoulli_distribution(0.7)(random)) {
+          boxes.push_back({r, c, std::to_string(std::uniform_int_distribution(1, 20)(random))});
+        }
+      }
+    }
+    const Drawing drawing = DrawingWith(n, boxes);
+    const auto rows = Algorithms();
+    const AlgorithmRow& row =
+        rows[std::uniform_int_distribution<std::size_t>(0, rows.size() - 1)(random)];
+    const Animation animation = row.Run(drawing).Play;
+    const Board before = Before(static_cast<int>(drawing.Lines().size()));
+
+    Playback playback;
+    playback.Start(animation, Red, before);
+    for (int op = 0; op < 30; ++op) {
+      switch (std::uniform_int_distribution(0, 3)(random)) {
+        case 0:
+        case 1:
+          playback.Advance();
+          break;
+        case 2:
+          playback.StepBack();
+          break;
+        case 3:
+          playback.SetPaused(!playback.Paused());
+          break;
+      }
+      Playback straight;
+      straight.Start(animation, Red, before);
+      for (int t = 0; t < playback.Ticks(); ++t) straight.Advance();
+      ASSERT_EQ(playback.View(), straight.View()) << row.Id << " round " << round;
+      ASSERT_LE(playback.Ticks(), animation.TickCount() + 1);
+    }
   }
 }
 
