@@ -6,8 +6,8 @@
 
 #include "app/graph_files.h"
 #include "core/graph/matrix.h"
-#include "core/text/number_text.h"
 #include "core/report/report.h"
+#include "core/text/number_text.h"
 #include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
 #include "windows/graph_view.h"
