@@ -66,15 +66,6 @@ std::optional<double> RatioToOptimum(const GraphReport& report, int weight) {
   return static_cast<double>(weight) / report.Optimum.Weight;
 }
 
-std::string TourText(const Tour& tour) {
-  std::string text;
-  for (int v : tour) {
-    if (!text.empty()) text += ", ";
-    text += VertexLetter(v);
-  }
-  return text;
-}
-
 std::string ReportText(const GraphReport& report) {
   std::string text = "Graph: " + std::to_string(report.VertexCount) + " vertices, " +
                      std::to_string(report.Lines.size()) + " lines\n";

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/graph/drawing.h"
-#include "core/report/guarantee.h"
 #include "core/algorithms/optimum.h"
 #include "core/algorithms/spanning_tree.h"
 #include "core/algorithms/tree_tour.h"
+#include "core/graph/drawing.h"
+#include "core/lesson/narration.h"
+#include "core/report/guarantee.h"
 
 namespace tsp {
 
@@ -40,9 +41,6 @@ GraphReport MakeReport(const Drawing& drawing);
 // A tour's weight against the optimum's, empty where that says nothing (no optimum, or an
 // optimum of weight 0 or less).
 std::optional<double> RatioToOptimum(const GraphReport& report, int weight);
-
-// "A, B, D, C, A"
-std::string TourText(const Tour& tour);
 
 // The report for people, a few lines of plain text, and for programs, one JSON object.
 std::string ReportText(const GraphReport& report);
