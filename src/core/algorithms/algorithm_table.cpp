@@ -13,6 +13,8 @@
 #include "core/algorithms/spanning_tree.h"
 #include "core/algorithms/tree_tour.h"
 #include "core/algorithms/two_opt.h"
+#include "core/bounds/held_karp_bound.h"
+#include "core/bounds/one_tree_bound.h"
 
 namespace tsp {
 namespace {
@@ -38,7 +40,7 @@ constexpr std::string_view Rsl = "Rosenkrantz, Stearns and Lewis 1977";
 
 // The four runs of the graph view's buttons keep their colours; the others take the Okabe–Ito
 // colours, which colour-blind readers tell apart, black left out for the black background.
-// Seven colours for eight rows: the rows that share one are of different kinds.
+// Seven colours for ten rows: the rows that share one are of different kinds.
 constexpr Rgb Orange{230, 159, 0};
 constexpr Rgb SkyBlue{86, 180, 233};
 constexpr Rgb BluishGreen{0, 158, 115};
@@ -107,6 +109,10 @@ const std::array Table{
                  RunTwoOpt},
     AlgorithmRow{
         "optimum", "Optimum", AlgorithmKind::Tour, {255, 0, 255}, {One, "1", "exact"}, RunOptimum},
+    AlgorithmRow{"one_tree", "1-tree bound", AlgorithmKind::Bound, SkyBlue, NoFactor,
+                 RunOneTreeBound},
+    AlgorithmRow{"held_karp", "Held\u2013Karp bound", AlgorithmKind::Bound, BluishGreen, NoFactor,
+                 RunHeldKarpBound},
 };
 
 }  // namespace
