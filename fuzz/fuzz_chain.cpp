@@ -11,15 +11,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/algorithms/algorithm_table.h"
 #include "core/algorithms/light_cycle.h"
-#include "core/algorithms/optimum.h"
-#include "core/algorithms/spanning_tree.h"
-#include "core/algorithms/tour_result.h"
 #include "core/graph/matrix.h"
 #include "core/lesson/animation.h"
-#include "core/lesson/narration.h"
-#include "core/report/guarantee.h"
+// Shared with the stress test of the core.
+#include "../tests/core/row_checks.h"
 
 namespace {
 
@@ -84,84 +80,6 @@ void CheckPlayback(const Drawing& drawing, const Animation& animation) {
   }
   Check(TextsAfter(animation, steps / 2).Edges == all.Edges.substr(0, 5 * (steps / 2)),
         "texts of fewer steps are no prefix");
-}
-
-// Every vertex exactly once, along lines: what the course's tours give.
-bool IsFullTour(const PairWeights& pairs, const Tour& tour) {
-  const int n = pairs.VertexCount;
-  if (n == 1) return tour.size() == 1 && tour[0] == 0;
-  if (tour.size() != static_cast<std::size_t>(n + 1) || tour.front() != 0 || tour.back() != 0) {
-    return false;
-  }
-  unsigned seen = 0;
-  for (int s = 0; s < n; ++s) {
-    if (tour[s] < 0 || tour[s] >= n || !pairs.Between(tour[s], tour[s + 1])) return false;
-    seen |= 1u << tour[s];
-  }
-  return seen == (1u << n) - 1;
-}
-
-void CheckShown(const Drawing& drawing, const Animation& animation) {
-  Check(static_cast<int>(animation.Reasons.size()) == animation.TickCount(),
-        "a tick without its sentence");
-  for (int played = 0; played <= animation.TickCount(); ++played) {
-    for (const AnimationStep& step : animation.ShownAfter(played)) {
-      Check(step.LineId == drawing.LineBetween(step.From, step.To), "a pair shows another line");
-      Check(step.Weight == drawing.WeightBetween(step.From, step.To),
-            "a pair shows another weight");
-    }
-    Check(played == 0 || !StepSentence(animation, played).empty(), "a tick says nothing");
-  }
-}
-
-void CheckEveryRow(const Drawing& drawing) {
-  const int n = drawing.VertexCount();
-  const PairWeights pairs = PairWeightsOf(drawing);
-  const OptimumTour optimum = BestTour(pairs);
-  const bool metric = CheckGuarantee(pairs).Holds();
-  const int treeTour = TourWeight(drawing, TreeTour(BuildSpanningTree(drawing)));
-  std::optional<double> oneTree;
-  std::optional<double> heldKarp;
-  for (const AlgorithmRow& row : Algorithms()) {
-    const AlgorithmResult result = row.Run(drawing);
-    CheckShown(drawing, result.Play);
-    switch (row.Kind) {
-      case AlgorithmKind::Tree:
-        Check(result.Tree.Edges.size() <= static_cast<std::size_t>(n - 1) || n == 1,
-              "a tree with too many edges");
-        Check(result.Weight == result.Tree.Weight(), "a tree with another weight");
-        break;
-      case AlgorithmKind::Tour: {
-        if (!result.FoundTour) {
-          Check(!result.Reason.empty(), "no tour and no reason");
-          break;
-        }
-        const Tour& tour = *result.FoundTour;
-        Check(result.Weight == TourWeight(drawing, tour), "a tour with another weight");
-        Check(result.MissingPairs == MissingPairs(drawing, tour), "missing pairs miscounted");
-        if (result.Play.TickCount() > 0) {
-          Check(TextsAfter(result.Play, result.Play.TickCount()).Weight == result.Weight,
-                "a run ends on another weight");
-        }
-        if (row.Id == "tree_tour" || row.Id == "light_cycle") break;
-        Check(IsFullTour(pairs, tour), "a tour misses a vertex or a line");
-        Check(optimum.Vertices && result.Weight >= optimum.Weight, "a tour below the optimum");
-        Check(!metric || !row.Factor.Known() ||
-                  result.Weight <= row.Factor.Of(n) * optimum.Weight + 1e-9,
-              "a tour above its known factor");
-        if (row.Id == "two_opt") Check(result.Weight <= treeTour, "2-opt above the tree tour");
-        break;
-      }
-      case AlgorithmKind::Bound:
-        Check(result.Bound.has_value() || !result.Reason.empty(), "no bound and no reason");
-        Check(!result.Bound || !optimum.Vertices || *result.Bound <= optimum.Weight,
-              "a bound above the optimum");
-        (row.Id == "one_tree" ? oneTree : heldKarp) = result.Bound;
-        break;
-    }
-  }
-  Check(oneTree.has_value() == heldKarp.has_value(), "one bound without the other");
-  Check(!oneTree || *heldKarp >= *oneTree, "Held-Karp below the 1-tree bound");
 }
 
 }  // namespace
@@ -242,6 +160,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "the light cycle run shows another weight");
   Check(cycle->Weights[cycle->Lightest] <= TourWeight(drawing, *tour),
         "the light cycle is heavier than the tour");
-  CheckEveryRow(drawing);
+  const std::string broken = testing::BrokenRowInvariant(drawing);
+  if (!broken.empty()) std::fprintf(stderr, "%s\n", broken.c_str());
+  Check(broken.empty(), "a row of the table of algorithms");
   return 0;
 }

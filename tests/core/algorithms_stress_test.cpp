@@ -1,5 +1,5 @@
 // The course's algorithms against the plain computations of naive_tours.h on random graphs,
-// and what every row of the table must satisfy on them.
+// and what every row of the table must give on them (row_checks.h).
 
 #include <gtest/gtest.h>
 
@@ -8,20 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "core/algorithms/algorithm_table.h"
 #include "core/algorithms/christofides.h"
 #include "core/algorithms/greedy_edge.h"
 #include "core/algorithms/insertion.h"
 #include "core/algorithms/kruskal.h"
 #include "core/algorithms/nearest_neighbour.h"
-#include "core/algorithms/optimum.h"
-#include "core/algorithms/tour_result.h"
 #include "core/algorithms/tree_tour.h"
 #include "core/algorithms/two_opt.h"
-#include "core/bounds/held_karp_bound.h"
 #include "core/bounds/one_tree_bound.h"
 #include "core/naive_tours.h"
-#include "core/report/guarantee.h"
+#include "core/row_checks.h"
 #include "core/test_drawing.h"
 
 namespace tsp {
@@ -76,19 +72,6 @@ std::vector<naive::Line> Lines(const SpanningTree& tree) {
   return lines;
 }
 
-// Every vertex once, from A back to A, along lines.
-bool VisitsEveryVertexOnce(const PairWeights& g, const Tour& tour) {
-  const int n = g.VertexCount;
-  if (n == 1) return tour == Tour{0};
-  if (static_cast<int>(tour.size()) != n + 1 || tour[0] != 0 || tour[n] != 0) return false;
-  unsigned seen = 0;
-  for (int s = 0; s < n; ++s) {
-    seen |= 1u << tour[s];
-    if (!g.Between(tour[s], tour[s + 1])) return false;
-  }
-  return seen == (1u << n) - 1;
-}
-
 void CheckTheNewRowsAgainstThePlainOnes(const Drawing& drawing, const PairWeights& g) {
   const SpanningTree tree = BuildSpanningTree(drawing);
   EXPECT_EQ(Lines(KruskalTree(drawing)), naive::Kruskal(g)) << "kruskal";
@@ -107,58 +90,12 @@ void CheckTheNewRowsAgainstThePlainOnes(const Drawing& drawing, const PairWeight
   EXPECT_EQ(Plain(ChristofidesTour(drawing).Found), naive::Christofides(g, tree)) << "christofides";
 
   const naive::Tour start = Plain(TreeTour(tree));
-  const bool startsWell = g.VertexCount == 1 || VisitsEveryVertexOnce(g, TreeTour(tree));
+  const bool startsWell = g.VertexCount == 1 || testing::IsFullTour(g, TreeTour(tree));
   EXPECT_EQ(
       Plain(TwoOptTour(drawing).Found),
       g.VertexCount == 1 ? naive::Tour{0} : (startsWell ? naive::TwoOpt(g, start) : naive::Tour{}))
       << "2-opt";
   EXPECT_EQ(OneTreeBound(g), naive::OneTreeBound(g)) << "1-tree bound";
-}
-
-// What every row gives, against the optimum and each other.
-void CheckEveryRow(const Drawing& drawing, const PairWeights& g) {
-  const int n = g.VertexCount;
-  const OptimumTour optimum = BestTour(g);
-  const bool metric = CheckGuarantee(g).Holds();
-  std::vector<AlgorithmResult> results;
-  for (const AlgorithmRow& row : Algorithms()) {
-    SCOPED_TRACE(std::string(row.Id));
-    const AlgorithmResult result = row.Run(drawing);
-    const Animation& play = result.Play;
-    EXPECT_EQ(static_cast<int>(play.Reasons.size()), play.TickCount());
-    if (row.Kind == AlgorithmKind::Tour && result.FoundTour) {
-      const Tour& tour = *result.FoundTour;
-      EXPECT_EQ(result.Weight, TourWeight(drawing, tour));
-      if (play.TickCount() > 0) {
-        EXPECT_EQ(TextsAfter(play, play.TickCount()).Weight, result.Weight);
-      }
-      // The tree tour and the light cycle may step between vertices without a line.
-      const bool full = VisitsEveryVertexOnce(g, tour);
-      EXPECT_TRUE(full || row.Id == "tree_tour" || row.Id == "light_cycle");
-      EXPECT_EQ(full, full && optimum.Vertices.has_value());
-      if (full) {
-        EXPECT_GE(result.Weight, optimum.Weight);
-      }
-      if (metric && row.Factor.Known()) {
-        EXPECT_LE(result.Weight, row.Factor.Of(n) * optimum.Weight + 1e-9);
-      }
-    } else if (row.Kind == AlgorithmKind::Tour) {
-      EXPECT_FALSE(result.Reason.empty());
-    } else if (row.Kind == AlgorithmKind::Bound && result.Bound && optimum.Vertices) {
-      EXPECT_LE(*result.Bound, optimum.Weight);
-    }
-  }
-  const auto& one = OneTreeBound(g);
-  const auto& held = HeldKarpBound(g);
-  EXPECT_EQ(one.has_value(), held.has_value());
-  if (one && held) {
-    EXPECT_GE(*held, *one);
-  }
-  const SpanningTree prim = BuildSpanningTree(drawing);
-  const SpanningTree kruskal = KruskalTree(drawing);
-  if (prim.VertexCount == n && kruskal.VertexCount == n) {
-    EXPECT_EQ(kruskal.Weight(), prim.Weight());
-  }
 }
 
 TEST(AlgorithmStress, TheCourseAlgorithmsOnRandomGraphs) {
@@ -171,7 +108,7 @@ TEST(AlgorithmStress, TheCourseAlgorithmsOnRandomGraphs) {
         const Drawing drawing = RandomDrawing(rng, n, kind);
         const PairWeights g = PairWeightsOf(drawing);
         CheckTheNewRowsAgainstThePlainOnes(drawing, g);
-        CheckEveryRow(drawing, g);
+        EXPECT_EQ(testing::BrokenRowInvariant(drawing), "");
         if (::testing::Test::HasFailure()) return;
       }
     }
