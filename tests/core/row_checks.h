@@ -42,9 +42,11 @@ inline std::string BrokenRowInvariant(const Drawing& drawing) {
     const AlgorithmResult result = row.Run(drawing);
     const Animation& play = result.Play;
     const auto broken = [&](const char* what) { return std::string(row.Id) + ": " + what; };
-    if (static_cast<int>(play.Reasons.size()) != play.TickCount())
+    if (static_cast<int>(play.Reasons.size()) != play.TickCount()) {
       return broken("a tick without a sentence");
+    }
     for (int played = 0; played <= play.TickCount(); ++played) {
+      if (played > 0 && StepSentence(play, played).empty()) return broken("a tick says nothing");
       for (const AnimationStep& step : play.ShownAfter(played)) {
         if (step.LineId != drawing.LineBetween(step.From, step.To) ||
             step.Weight != drawing.WeightBetween(step.From, step.To)) {
@@ -78,13 +80,15 @@ inline std::string BrokenRowInvariant(const Drawing& drawing) {
     // The tree tour and the light cycle may step between vertices without a line.
     if (row.Id == "tree_tour" || row.Id == "light_cycle") continue;
     if (!IsFullTour(pairs, tour)) return broken("a tour misses a vertex or a line");
-    if (!optimum.Vertices || result.Weight < optimum.Weight)
+    if (!optimum.Vertices || result.Weight < optimum.Weight) {
       return broken("a tour below the optimum");
+    }
     if (metric && row.Factor.Known() && result.Weight > row.Factor.Of(n) * optimum.Weight + 1e-9) {
       return broken("a tour above its known factor");
     }
-    if (row.Id == "two_opt" && result.Weight > treeTour)
+    if (row.Id == "two_opt" && result.Weight > treeTour) {
       return broken("heavier than the tree tour");
+    }
   }
   if (oneTree.has_value() != heldKarp.has_value() || (oneTree && *heldKarp < *oneTree)) {
     return "held_karp: below the 1-tree bound";

@@ -1,5 +1,6 @@
 #include "core/algorithms/christofides.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
@@ -33,8 +34,9 @@ bool LightestMatching(const PairWeights& graph, const FixedList<int, MaxVertices
     if (std::popcount(set) % 2 != 0) continue;
     const int low = std::countr_zero(set);
     for (int partner = low + 1; partner < count; ++partner) {
-      if ((set >> partner & 1u) != 0)
+      if ((set >> partner & 1u) != 0) {
         lightest[set] = std::min(lightest[set], via(set, low, partner));
+      }
     }
   }
   if (lightest[full] == NoMatching) return false;
@@ -72,6 +74,8 @@ ChristofidesResult ChristofidesTour(const Drawing& drawing) {
   std::array<std::array<int, MaxVertices>, MaxVertices> edges{};  // multiplicities
   std::array<int, MaxVertices> degree{};
   for (const TreeEdge& edge : result.Tree.Edges) {
+    // It reaches every vertex with at most as many vertices: none beyond the vertex count.
+    assert(edge.From < n && edge.To < n);
     ++edges[edge.From][edge.To];
     ++edges[edge.To][edge.From];
     ++degree[edge.From];

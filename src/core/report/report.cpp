@@ -157,8 +157,9 @@ std::string BoundChain(const GraphReport& report) {
   };
   std::vector<Link> bounds;
   const AlgorithmResult& tree = report.Result("spanning_tree");
-  if (TreeWeightIsBound(report))
-    bounds.push_back({double(tree.Weight), std::to_string(tree.Weight)});
+  if (TreeWeightIsBound(report)) {
+    bounds.push_back({static_cast<double>(tree.Weight), std::to_string(tree.Weight)});
+  }
   if (const auto& one = report.Result("one_tree").Bound) {
     bounds.push_back({*one, std::to_string(static_cast<int>(*one))});
   }
