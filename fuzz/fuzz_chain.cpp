@@ -1,6 +1,6 @@
 // Runs the whole computation chain on matrices decoded from arbitrary bytes: validation, the
-// drawing, spanning tree, tour, light cycle and their animations, and checks what holds for
-// every graph on the way.
+// drawing, spanning tree, tour, light cycle and their animations, then every row of the table
+// of algorithms, and checks what holds for every graph on the way.
 //
 // Input: vertex count byte, repetition count byte, then per cell of the n x n block one byte
 // for the white box and a red box text (a length byte, its top bit asking for a number from
@@ -11,9 +11,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/lesson/animation.h"
 #include "core/algorithms/light_cycle.h"
 #include "core/graph/matrix.h"
+#include "core/lesson/animation.h"
+// Shared with the stress test of the core.
+#include "../tests/core/row_checks.h"
 
 namespace {
 
@@ -158,5 +160,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "the light cycle run shows another weight");
   Check(cycle->Weights[cycle->Lightest] <= TourWeight(drawing, *tour),
         "the light cycle is heavier than the tour");
+  const std::string broken = testing::BrokenRowInvariant(drawing);
+  if (!broken.empty()) std::fprintf(stderr, "%s\n", broken.c_str());
+  Check(broken.empty(), "a row of the table of algorithms");
   return 0;
 }

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/lesson/animation.h"
+#include "core/algorithms/light_cycle.h"
+#include "core/algorithms/spanning_tree.h"
+#include "core/algorithms/tree_tour.h"
 #include "core/files/graph_file.h"
 #include "core/files/graphviz.h"
-#include "core/algorithms/light_cycle.h"
+#include "core/lesson/animation.h"
 #include "core/lesson/narration.h"
 
 namespace tsp {
@@ -58,7 +60,16 @@ TEST(Report, FourVertexJsonIsExact) {
             R"("light_cycle":{"tour":["A","D","B","C","A"],"weight":13,"missing_pairs":0},)"
             R"("optimum":{"tour":["A","C","B","D","A"],"weight":13},)"
             R"("guarantee":{"holds":false,"all_pairs":true,"non_negative":true,)"
-            R"("violations":[["A","B","D"],["C","A","D"],["C","B","D"]]}})"
+            R"("violations":[["A","B","D"],["C","A","D"],["C","B","D"]]},)"
+            R"("kruskal":{"edges":["A--B","B--D","A--C"],"weight":6,"spans":true},)"
+            R"("nearest_neighbour":{"tour":["A","B","D","C","A"],"weight":15},)"
+            R"("greedy_edge":{"tour":["A","B","D","C","A"],"weight":15},)"
+            R"("nearest_insertion":{"tour":["A","D","B","C","A"],"weight":13},)"
+            R"("farthest_insertion":{"tour":["A","C","B","D","A"],"weight":13},)"
+            R"("cheapest_insertion":{"tour":["A","D","B","C","A"],"weight":13},)"
+            R"("christofides":{"tour":["A","B","D","C","A"],"weight":15},)"
+            R"("two_opt":{"tour":["A","D","B","C","A"],"weight":13},)"
+            R"("bounds":{"spanning_tree":6,"one_tree":10,"held_karp":13.0}})"
             "\n");
 }
 
@@ -71,21 +82,72 @@ TEST(Report, FourVertexTextGivesRatiosAndTheFirstViolation) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("A\u2013D (4) > A\u2013B (1) + B\u2013D (2)"), std::string::npos) << text;
+  for (const char* line :
+       {"Kruskal: A--B, B--D, A--C (weight 6)\n",
+        "Farthest insertion: A, C, B, D, A (weight 13, 1.00 times the optimum)\n",
+        "Optimum: A, C, B, D, A (weight 13)\n", "1-tree bound: 10\n",
+        "Held\u2013Karp bound: 13.00\n",
+        "Bounds and tours: 6 \u2264 10 \u2264 13.00 \u2264 optimum 13 \u2264 light cycle 13\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+  }
+}
+
+TEST(Report, ChainFromTheBoundsToTheLightestTour) {
+  const struct {
+    const char* Name;
+    Drawing Graph;
+    const char* Chain;
+  } cases[] = {
+      {"bounds below the optimum",
+       DrawingWith(6, {{0, 1, "1"},
+                       {0, 2, "3"},
+                       {0, 3, "4"},
+                       {0, 4, "1"},
+                       {0, 5, "4"},
+                       {1, 2, "2"},
+                       {1, 3, "4"},
+                       {1, 4, "1"},
+                       {1, 5, "1"},
+                       {2, 3, "3"},
+                       {2, 4, "3"},
+                       {2, 5, "4"},
+                       {3, 4, "3"},
+                       {3, 5, "4"},
+                       {4, 5, "2"}}),
+       "8 \u2264 11 \u2264 12.50 \u2264 optimum 13 \u2264 greedy edge 13"},
+      // A negative line: the spanning tree (-3) says nothing about the tours.
+      {"negative weight", DrawingWith(3, {{0, 1, "-5"}, {1, 2, "2"}, {0, 2, "3"}}),
+       "0 \u2264 0.00 \u2264 optimum 0 \u2264 tree tour 0"},
+      {"no optimum", Path(), ""},
+      // One vertex: the tree tour's step from A to A has no line, the others are A alone.
+      {"one vertex", DrawingWith(1, {}), "0 \u2264 optimum 0 \u2264 nearest neighbour 0"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BoundChain(MakeReport(c.Graph)), c.Chain) << c.Name;
+  }
 }
 
 TEST(Report, GraphWithoutATour) {
   const GraphReport report = MakeReport(Path());
   const std::string json = ReportJson(report);
   EXPECT_NE(json.find(R"("optimum":null,"optimum_reason":")"), std::string::npos) << json;
-  EXPECT_FALSE(report.Optimum.Reason.empty());
+  EXPECT_FALSE(report.Result("optimum").Reason.empty());
   EXPECT_NE(json.find(R"("tree_tour":{"tour":["A","B","C","A"],"weight":2,"missing_pairs":1})"),
             std::string::npos)
       << json;
   EXPECT_NE(json.find(R"("all_pairs":false)"), std::string::npos) << json;
   EXPECT_FALSE(RatioToOptimum(report, 2));
+  for (
+      const char* part :
+      {R"("nearest_neighbour":{"tour":null,"reason":"At step 3, no line leads from C back to A."})",
+       R"("greedy_edge":{"tour":null,"reason":"Greedy edge cannot close a tour: A has fewer than two lines."})",
+       R"("bounds":{"spanning_tree":2,"one_tree":null,"held_karp":null})"}) {
+    EXPECT_NE(json.find(part), std::string::npos) << part << json;
+  }
 
   const std::string text = ReportText(report);
-  EXPECT_NE(text.find("Optimum: none. " + report.Optimum.Reason), std::string::npos) << text;
+  EXPECT_NE(text.find("Optimum: none. " + report.Result("optimum").Reason), std::string::npos)
+      << text;
   EXPECT_NE(text.find("1 of its steps join vertices without a line and count 0"), std::string::npos)
       << text;
 }
@@ -108,8 +170,7 @@ TEST(Narration, FourVertexSentences) {
   EXPECT_EQ(StepSentence(treeRun, 2),
             "Step 2 of 3: D joins the tree through B--D (2), the lightest edge from a tree vertex "
             "to a vertex outside it.");
-  EXPECT_EQ(StepSentence(treeRun, 4),
-            "Done: the tree joins 4 of 4 vertices with weight 6.");
+  EXPECT_EQ(StepSentence(treeRun, 4), "Done: the tree joins 4 of 4 vertices with weight 6.");
 
   const Animation tourRun = TreeTourAnimation(drawing, TreeTour(tree));
   EXPECT_EQ(StepSentence(tourRun, 3),
@@ -129,8 +190,7 @@ TEST(Narration, StepWithoutALineCountsZero) {
   const Animation run = TreeTourAnimation(drawing, TreeTour(BuildSpanningTree(drawing)));
   EXPECT_EQ(StepSentence(run, 3),
             "Step 3 of 3: back to A. No line joins C and A, so this step counts 0.");
-  EXPECT_EQ(StepSentence(Animation{}, 1),
-            "Nothing was computed to play.");
+  EXPECT_EQ(StepSentence(Animation{}, 1), "Nothing was computed to play.");
 }
 
 TEST(Graphviz, ColouredAndPlainLines) {

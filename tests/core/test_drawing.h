@@ -3,11 +3,13 @@
 // Drawings entered the way the matrix editor enters them: a "1" and a weight text in the
 // given boxes, every other box blank.
 
+#include <algorithm>
+#include <cassert>
 #include <string>
 #include <vector>
 
-#include "core/graph/drawing.h"
 #include "core/algorithms/spanning_tree.h"
+#include "core/graph/drawing.h"
 
 namespace tsp::testing {
 
@@ -29,6 +31,25 @@ inline MatrixTexts TextsWith(const std::vector<BoxEntry>& entries) {
 
 inline Drawing DrawingWith(int vertexCount, const std::vector<BoxEntry>& entries) {
   return BuildDrawing(vertexCount, TextsWith(entries));
+}
+
+// The weight texts of the pairs AB, AC, ..., AJ, BC, ... in that order, "-" for no line,
+// separated by blanks: "1 3 4 4 2 9" joins all four vertices of a graph.
+inline Drawing DrawingOfPairs(int vertexCount, const std::string& weights) {
+  std::vector<BoxEntry> entries;
+  std::size_t at = 0;
+  for (int a = 0; a < vertexCount; ++a) {
+    for (int b = a + 1; b < vertexCount; ++b) {
+      const std::size_t end = std::min(weights.find(' ', at), weights.size());
+      assert(at < weights.size());
+      if (weights.compare(at, end - at, "-") != 0) {
+        entries.push_back({a, b, weights.substr(at, end - at)});
+      }
+      at = end + 1;
+    }
+  }
+  assert(at >= weights.size());
+  return DrawingWith(vertexCount, entries);
 }
 
 // "A--C,C--B," as the list box shows the edges.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,14 @@ namespace tsp {
 // A tree algorithm gives a spanning tree, a tour algorithm a closed tour through every vertex,
 // a bound a value that no closed tour through every vertex goes below.
 enum class AlgorithmKind { Tree, Tour, Bound };
+
+// The smallest k with 2^k >= n, exactly, for the known factors that grow with the vertex count.
+constexpr int CeilLog2(int n) {
+  assert(n >= 1);
+  int log = 0;
+  while ((1 << log) < n) ++log;
+  return log;
+}
 
 // The factor by which the algorithm's tour is known never to exceed the optimum on graphs where
 // every pair is joined, no weight is negative and every triangle holds.

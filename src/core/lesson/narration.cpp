@@ -1,6 +1,8 @@
 #include "core/lesson/narration.h"
 
 #include <cassert>
+#include <cmath>
+#include <cstdio>
 
 namespace tsp {
 
@@ -38,6 +40,55 @@ std::string TreeClosing(const Animation& animation, int vertexCount) {
   for (const AnimationStep& step : animation.Steps) weight += step.Weight;
   return "Done: the tree joins " + std::to_string(animation.Steps.size() + 1) + " of " +
          std::to_string(vertexCount) + " vertices with weight " + std::to_string(weight) + ".";
+}
+
+std::string TourText(const Tour& tour) {
+  std::string text;
+  for (int v : tour) {
+    if (!text.empty()) text += ", ";
+    text += VertexLetter(v);
+  }
+  return text;
+}
+
+std::string VertexList(std::span<const int> vertices) {
+  assert(!vertices.empty());
+  std::string text;
+  for (std::size_t i = 0; i < vertices.size(); ++i) {
+    if (i > 0) text += i + 1 == vertices.size() ? " and " : ", ";
+    text += VertexLetter(vertices[i]);
+  }
+  return text;
+}
+
+std::string SignedText(int value) {
+  return (value >= 0 ? "+" : "") + std::to_string(value);
+}
+
+std::string LineText(int from, int to, int weight) {
+  return EdgeName(from, to) + " (" + std::to_string(weight) + ")";
+}
+
+double TwoDecimals(double value) {
+  return std::round(value * 100) / 100 + 0.0;
+}
+
+std::string TwoDecimalText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", TwoDecimals(value));
+  return text;
+}
+
+std::string TourClosing(int weight) {
+  return "Done: the tour weighs " + std::to_string(weight) + ".";
+}
+
+std::vector<AnimationStep> TourSteps(const Drawing& drawing, const Tour& tour) {
+  std::vector<AnimationStep> steps;
+  for (std::size_t s = 0; s + 1 < tour.size(); ++s) {
+    steps.push_back(PairStep(drawing, tour[s], tour[s + 1]));
+  }
+  return steps;
 }
 
 }  // namespace tsp

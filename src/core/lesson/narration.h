@@ -1,7 +1,9 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/lesson/animation.h"
 
@@ -34,5 +36,22 @@ void NarrateTour(Animation& animation, Why why) {
 
 // "Done: the tree joins 4 of 4 vertices with weight 6."
 std::string TreeClosing(const Animation& animation, int vertexCount);
+
+// "A, B, D, C, A"
+std::string TourText(const Tour& tour);
+// "C", "C and D", "C, D and E".
+std::string VertexList(std::span<const int> vertices);
+// "+5", "+0", "-3": a change of weight.
+std::string SignedText(int value);
+// "B--D (2)"
+std::string LineText(int from, int to, int weight);
+// A bound as shown: rounded to two decimals, halves away from zero, never "-0.00".
+double TwoDecimals(double value);
+std::string TwoDecimalText(double value);
+// "Done: the tour weighs 13."
+std::string TourClosing(int weight);
+
+// The pairs of a closed tour as the list boxes show them, each with its line and weight.
+std::vector<AnimationStep> TourSteps(const Drawing& drawing, const Tour& tour);
 
 }  // namespace tsp

@@ -1,38 +1,32 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
+#include "core/lesson/narration.h"
 #include "core/report/guarantee.h"
-#include "core/algorithms/optimum.h"
-#include "core/algorithms/spanning_tree.h"
-#include "core/algorithms/tree_tour.h"
 
 namespace tsp {
 
-// A heuristic tour as its run plays it, with the steps that join a pair without a line (they
-// count 0).
-struct PlayedTour {
-  Tour Vertices;
-  int Weight = 0;
-  int MissingPairs = 0;
-};
-
-// Everything the runs find on one graph, beside the exact optimum: what the comparison window
-// shows and the report prints.
+// Everything the algorithms find on one graph: what the comparison window shows and the
+// report prints.
 struct GraphReport {
   int VertexCount = 0;
   std::vector<DrawnLine> Lines;
-  SpanningTree Tree;
-  PlayedTour TreeTour;
-  PlayedTour LightCycle;
-  OptimumTour Optimum;
+  // One result per row of Algorithms(), in the table's order.
+  std::vector<AlgorithmResult> Results;
   GuaranteeCheck Guarantee;
 
-  bool TreeSpans() const { return Tree.VertexCount == VertexCount; }
+  // The result of the row with this id: nullptr when no row has it.
+  const AlgorithmResult* Find(std::string_view id) const;
+  // The result of the row with this id, which must exist.
+  const AlgorithmResult& Result(std::string_view id) const;
+  // The program's spanning tree reaches as many vertices as the graph has.
+  bool TreeSpans() const;
 };
 
 GraphReport MakeReport(const Drawing& drawing);
@@ -41,8 +35,14 @@ GraphReport MakeReport(const Drawing& drawing);
 // optimum of weight 0 or less).
 std::optional<double> RatioToOptimum(const GraphReport& report, int weight);
 
-// "A, B, D, C, A"
-std::string TourText(const Tour& tour);
+// The program's spanning tree is a lower bound on every closed tour when it joins exactly the
+// graph's vertices, every line may join it and no weight is negative.
+bool TreeWeightIsBound(const GraphReport& report);
+
+// The bounds that hold, ascending, then the optimum, then the lightest other tour through every
+// vertex along lines: "6 ≤ 10 ≤ 12.50 ≤ optimum 13 ≤ nearest neighbour 15" (UTF-8). Empty
+// without an optimum.
+std::string BoundChain(const GraphReport& report);
 
 // The report for people, a few lines of plain text, and for programs, one JSON object.
 std::string ReportText(const GraphReport& report);

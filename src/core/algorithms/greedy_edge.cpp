@@ -1,0 +1,105 @@
+#include "core/algorithms/greedy_edge.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+
+#include "core/algorithms/tour_result.h"
+#include "core/lesson/narration.h"
+
+namespace tsp {
+
+GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
+  const int n = graph.VertexCount;
+  assert(n >= 1 && n <= MaxVertices);
+  GreedyEdgeResult result;
+  if (n == 1) {
+    result.Found = Tour{0};
+    return result;
+  }
+  // Two vertices close their cycle with the one line; more need n lines.
+  const int needed = n == 2 ? 1 : n;
+  std::array<int, MaxVertices> degree{};
+  std::array<std::array<int, 2>, MaxVertices> neighbour{};
+  Components parts;
+  for (const WeightedLine& line : LinesByWeight(graph)) {
+    if (degree[line.From] == 2 || degree[line.To] == 2) continue;
+    const bool closes = !parts.Join(line.From, line.To);
+    if (closes && static_cast<int>(result.Taken.size()) != n - 1) continue;
+    result.Taken.push_back(line);
+    neighbour[line.From][degree[line.From]++] = line.To;
+    neighbour[line.To][degree[line.To]++] = line.From;
+    if (static_cast<int>(result.Taken.size()) == needed) break;
+  }
+
+  if (static_cast<int>(result.Taken.size()) < needed) {
+    // A vertex without enough lines is the plainest reason; otherwise the rule got stuck.
+    const int fewest = n == 2 ? 1 : 2;
+    for (int v = 0; v < n; ++v) {
+      int lines = 0;
+      for (int u = 0; u < n; ++u) lines += graph.Between(v, u) ? 1 : 0;
+      if (lines < fewest) {
+        result.Reason = "Greedy edge cannot close a tour: " + VertexName(v) +
+                        (n == 2 ? " has no line." : " has fewer than two lines.");
+        return result;
+      }
+    }
+    int lacking = 0;
+    while (degree[lacking] == 2) ++lacking;
+    result.Reason = "Greedy edge stops after " + std::to_string(result.Taken.size()) +
+                    " lines: " + VertexName(lacking) + " has " +
+                    (degree[lacking] == 0 ? "no line" : "one line") +
+                    " taken, and every line left would give a vertex a third line or close a "
+                    "cycle too early.";
+    return result;
+  }
+  if (n == 2) {
+    result.Found = Tour{0, 1, 0};
+    return result;
+  }
+  Tour tour{0};
+  int previous = 0;
+  int current = std::min(neighbour[0][0], neighbour[0][1]);
+  while (current != 0) {
+    tour.push_back(current);
+    const int next =
+        neighbour[current][0] == previous ? neighbour[current][1] : neighbour[current][0];
+    previous = current;
+    current = next;
+  }
+  tour.push_back(0);
+  assert(static_cast<int>(tour.size()) == n + 1);
+  result.Found = tour;
+  return result;
+}
+
+AlgorithmResult RunGreedyEdge(const Drawing& drawing) {
+  const GreedyEdgeResult found = GreedyEdgeTour(PairWeightsOf(drawing));
+  AlgorithmResult result = TourOutcome(drawing, found.Found, found.Reason);
+  if (!found.Found || found.Taken.empty()) return result;
+
+  Animation& play = result.Play;
+  play.Steps.clear();
+  std::vector<AnimationStep> shown;
+  for (std::size_t i = 0; i < found.Taken.size(); ++i) {
+    const WeightedLine& line = found.Taken[i];
+    shown.push_back(PairStep(drawing, line.From, line.To));
+    play.Frames.push_back(shown);
+    const bool closing = i + 1 == found.Taken.size() && drawing.VertexCount() > 2;
+    play.Reasons.push_back(
+        LineText(line.From, line.To, line.Weight) +
+        (closing ? " closes the cycle through every vertex."
+                 : " is the lightest line left that gives no vertex a third line and closes no "
+                   "cycle."));
+  }
+  play.Frames.push_back(TourSteps(drawing, *found.Found));
+  const Tour& tour = *found.Found;
+  play.Reasons.push_back(tour.size() == 3
+                             ? "The tour is " + TourText(tour) + ", the line used twice."
+                             : "Read from A towards " + VertexName(tour[1]) +
+                                   ", the earlier of A's two neighbours: " + TourText(tour) + ".");
+  play.Closing = TourClosing(result.Weight);
+  return result;
+}
+
+}  // namespace tsp

@@ -1,0 +1,198 @@
+#include "core/algorithms/insertion.h"
+
+#include <array>
+#include <cassert>
+
+#include "core/algorithms/tour_result.h"
+#include "core/lesson/narration.h"
+
+namespace tsp {
+namespace {
+
+bool Joined(const PairWeights& graph, int a, int b) {
+  return graph.Between(a, b).has_value();
+}
+int W(const PairWeights& graph, int a, int b) {
+  assert(Joined(graph, a, b));
+  return *graph.Between(a, b);
+}
+
+// The cheapest place for vertex k in the tour: -1 when no two consecutive tour vertices are
+// both joined to it.
+int CheapestPlace(const PairWeights& graph, const Tour& tour, int k, int& increase) {
+  int place = -1;
+  for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
+    const int i = tour[p];
+    const int j = tour[p + 1];
+    if (!Joined(graph, i, k) || !Joined(graph, k, j)) continue;
+    const int added = W(graph, i, k) + W(graph, k, j) - W(graph, i, j);
+    if (place < 0 || added < increase) {
+      place = static_cast<int>(p);
+      increase = added;
+    }
+  }
+  return place;
+}
+
+std::string StepText(std::size_t step) {
+  return "At step " + std::to_string(step) + ", ";
+}
+
+}  // namespace
+
+Tour InsertionResult::TourAfter(std::size_t inserted) const {
+  assert(Start > 0 && inserted <= Steps.size());
+  Tour tour{0, Start, 0};
+  for (std::size_t s = 0; s < inserted; ++s) {
+    tour.insert(static_cast<std::size_t>(Steps[s].Place) + 1, Steps[s].Vertex);
+  }
+  return tour;
+}
+
+InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
+  const int n = graph.VertexCount;
+  assert(n >= 1 && n <= MaxVertices);
+  InsertionResult result;
+  if (n == 1) {
+    result.Found = Tour{0};
+    return result;
+  }
+  const bool farthest = rule == InsertionRule::Farthest;
+  for (int v = 1; v < n; ++v) {
+    if (!Joined(graph, 0, v)) continue;
+    const int w = W(graph, 0, v);
+    if (result.Start < 0 ||
+        (farthest ? w > W(graph, 0, result.Start) : w < W(graph, 0, result.Start))) {
+      result.Start = v;
+    }
+  }
+  if (result.Start < 0) {
+    result.Reason = "A has no line, so the tour cannot start.";
+    return result;
+  }
+
+  Tour tour{0, result.Start, 0};
+  unsigned inside = 1u | 1u << result.Start;
+  // Every outside vertex's lightest line to a tour vertex; distanceTo -1 where it has none.
+  std::array<int, MaxVertices> distance{};
+  std::array<int, MaxVertices> distanceTo;
+  distanceTo.fill(-1);
+  const auto enter = [&](int t) {
+    for (int k = 0; k < n; ++k) {
+      if ((inside >> k & 1u) != 0 || !Joined(graph, k, t)) continue;
+      const int w = W(graph, k, t);
+      if (distanceTo[k] < 0 || w < distance[k] || (w == distance[k] && t < distanceTo[k])) {
+        distance[k] = w;
+        distanceTo[k] = t;
+      }
+    }
+  };
+  enter(0);
+  enter(result.Start);
+
+  for (int size = 2; size < n; ++size) {
+    const std::size_t step = result.Steps.size() + 2;
+    InsertionStep chosen;
+    int place = -1;
+    if (rule == InsertionRule::Cheapest) {
+      for (int k = 1; k < n; ++k) {
+        if ((inside >> k & 1u) != 0) continue;
+        int increase = 0;
+        const int p = CheapestPlace(graph, tour, k, increase);
+        if (p >= 0 && (place < 0 || increase < chosen.Increase)) {
+          place = p;
+          chosen.Vertex = k;
+          chosen.Increase = increase;
+        }
+      }
+      if (place < 0) {
+        result.Reason = StepText(step) +
+                        "no vertex outside the tour has a place: none is joined to two "
+                        "neighbours on the tour.";
+        return result;
+      }
+    } else {
+      int k = -1;
+      for (int v = 1; v < n; ++v) {
+        if ((inside >> v & 1u) != 0 || distanceTo[v] < 0) continue;
+        if (k < 0 || (farthest ? distance[v] > distance[k] : distance[v] < distance[k])) k = v;
+      }
+      if (k < 0) {
+        FixedList<int, MaxVertices> outside;
+        for (int v = 1; v < n; ++v) {
+          if ((inside >> v & 1u) == 0) outside.push_back(v);
+        }
+        result.Reason = StepText(step) +
+                        (outside.size() == 1 ? VertexName(outside[0]) + " has"
+                                             : "none of " + VertexList(outside) + " has") +
+                        " a line to a vertex of the tour.";
+        return result;
+      }
+      chosen.Vertex = k;
+      chosen.Distance = distance[k];
+      chosen.DistanceTo = distanceTo[k];
+      place = CheapestPlace(graph, tour, k, chosen.Increase);
+      if (place < 0) {
+        result.Reason = StepText(step) + VertexName(k) +
+                        " has no place: no two neighbours on the tour are both joined to it.";
+        return result;
+      }
+    }
+    chosen.Place = place;
+    chosen.After = tour[place];
+    chosen.Before = tour[place + 1];
+    result.Steps.push_back(chosen);
+    tour.insert(static_cast<std::size_t>(place) + 1, chosen.Vertex);
+    inside |= 1u << chosen.Vertex;
+    enter(chosen.Vertex);
+  }
+  result.Found = tour;
+  return result;
+}
+
+namespace {
+
+AlgorithmResult RunInsertion(const Drawing& drawing, InsertionRule rule) {
+  const InsertionResult found = InsertionTour(PairWeightsOf(drawing), rule);
+  AlgorithmResult result = TourOutcome(drawing, found.Found, found.Reason);
+  if (!found.Found || found.Start < 0) return result;
+
+  Animation& play = result.Play;
+  play.Steps.clear();
+  play.Frames.push_back(TourSteps(drawing, found.TourAfter(0)));
+  play.Reasons.push_back("Start with A, " + VertexName(found.Start) +
+                         ", A: " + LineText(0, found.Start, drawing.WeightBetween(0, found.Start)) +
+                         " is A's " + (rule == InsertionRule::Farthest ? "heaviest" : "lightest") +
+                         " line.");
+  for (std::size_t s = 0; s < found.Steps.size(); ++s) {
+    const InsertionStep& step = found.Steps[s];
+    const std::string k = VertexName(step.Vertex);
+    const std::string line = LineText(step.DistanceTo, step.Vertex, step.Distance);
+    std::string why;
+    if (rule == InsertionRule::Nearest) {
+      why = k + " is the nearest vertex to the tour, by " + line + ". ";
+    } else if (rule == InsertionRule::Farthest) {
+      why = k + " is the farthest vertex from the tour: its lightest line to it is " + line + ". ";
+    }
+    play.Frames.push_back(TourSteps(drawing, found.TourAfter(s + 1)));
+    play.Reasons.push_back(why + k + " goes between " + VertexName(step.After) + " and " +
+                           VertexName(step.Before) + ": " + SignedText(step.Increase) +
+                           ", the cheapest place.");
+  }
+  play.Closing = TourClosing(result.Weight);
+  return result;
+}
+
+}  // namespace
+
+AlgorithmResult RunNearestInsertion(const Drawing& drawing) {
+  return RunInsertion(drawing, InsertionRule::Nearest);
+}
+AlgorithmResult RunFarthestInsertion(const Drawing& drawing) {
+  return RunInsertion(drawing, InsertionRule::Farthest);
+}
+AlgorithmResult RunCheapestInsertion(const Drawing& drawing) {
+  return RunInsertion(drawing, InsertionRule::Cheapest);
+}
+
+}  // namespace tsp
