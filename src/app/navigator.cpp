@@ -22,7 +22,10 @@ template <class W>
 using Slot = ui::WindowSlot<W>;
 
 Navigator::Navigator(ui::Services services) : services_(services) {
-  const auto changed = [this] { scheduleEndCheck(); };
+  const auto changed = [this] {
+    updateComparison();
+    scheduleEndCheck();
+  };
   startScreen_ =
       std::make_unique<Slot<StartScreen>>([this] { return createStartScreen(); }, changed);
   helpScreen_ = std::make_unique<Slot<HelpScreen>>([this] { return createHelpScreen(); }, changed);
@@ -85,8 +88,10 @@ MatrixEditor* Navigator::createMatrixEditor() {
   auto* editor = new MatrixEditor(services_);
   const VertexCountScreen& counts = vertexCountScreen_->Load();
   editor->loadCounts(counts.vertexCountText(), counts.iterationText());
-  QObject::connect(editor, &MatrixEditor::viewGraphRequested, editor,
-                   [this] { graphView_->Show(); });
+  QObject::connect(editor, &MatrixEditor::viewGraphRequested, editor, [this] {
+    graphView_->Show();
+    updateComparison();
+  });
   QObject::connect(editor, &MatrixEditor::resetRequested, editor, [this] {
     matrixEditor_->Unload();
     vertexCountScreen_->Show();
@@ -159,6 +164,8 @@ CompareWindow* Navigator::createCompareWindow() {
   auto* window = new CompareWindow;
   QObject::connect(window, &CompareWindow::closeRequested, window,
                    [this] { compareWindow_->Unload(); });
+  QObject::connect(window, &CompareWindow::playRequested, window,
+                   [this](const QString& id) { playCompared(id); });
   return window;
 }
 
@@ -166,7 +173,24 @@ CompareWindow* Navigator::createCompareWindow() {
 void Navigator::showComparison() {
   const GraphView* view = graphView_->Get();
   if (view == nullptr || !view->drawing()) return;
-  compareWindow_->Show().showReport(MakeReport(*view->drawing()));
+  compared_ = *view->drawing();
+  CompareWindow& window = compareWindow_->Show();
+  window.showReport(MakeReport(*compared_));
+  window.setPlayable(true);
+}
+
+bool Navigator::graphViewShowsCompared() const {
+  const GraphView* view = graphView_->Get();
+  return view != nullptr && view->drawing() && compared_ && *view->drawing() == *compared_;
+}
+
+void Navigator::updateComparison() {
+  if (CompareWindow* window = compareWindow_->Get()) window->setPlayable(graphViewShowsCompared());
+}
+
+void Navigator::playCompared(const QString& id) {
+  if (!graphViewShowsCompared()) return;
+  graphView_->Show().playAlgorithm(id.toStdString());
 }
 
 void Navigator::askForGraphFile(QWidget* parent) {

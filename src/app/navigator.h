@@ -59,6 +59,10 @@ class Navigator {
   void askForGraphFile(QWidget* parent);
   void saveGraphFile();
   void showComparison();
+  // Plays a row of the comparison on the graph view, when it still shows the compared graph.
+  void playCompared(const QString& id);
+  bool graphViewShowsCompared() const;
+  void updateComparison();
   void leaveGraphView();
   void scheduleEndCheck();
   void checkEnd();
@@ -69,6 +73,8 @@ class Navigator {
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   // The graph last drawn: the edge-identifier view shows it, even after the graph view went.
   std::optional<Drawing> lastDrawing_;
+  // The graph the comparison window was made for.
+  std::optional<Drawing> compared_;
   std::unique_ptr<ui::WindowSlot<StartScreen>> startScreen_;
   std::unique_ptr<ui::WindowSlot<HelpScreen>> helpScreen_;
   std::unique_ptr<ui::WindowSlot<VertexCountScreen>> vertexCountScreen_;

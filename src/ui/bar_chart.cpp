@@ -6,16 +6,28 @@
 
 namespace tsp::ui {
 
+namespace {
+
+QString ValueText(double value) {
+  return value == std::round(value) ? QString::number(value) : QString::number(value, 'f', 2);
+}
+
+}  // namespace
+
 BarChart::BarChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("BarChart"));
   setAccessibleName(QStringLiteral("Weights compared"));
 }
 
-void BarChart::setBars(std::vector<Bar> bars) {
+void BarChart::setBars(std::vector<Bar> bars, std::vector<Level> levels) {
   bars_ = std::move(bars);
+  levels_ = std::move(levels);
   QStringList description;
   for (const Bar& bar : bars_)
-    description << bar.Label + QStringLiteral(" ") + QString::number(bar.Value);
+    description << bar.Label + QStringLiteral(" ") + ValueText(bar.Value);
+  for (const Level& level : levels_) {
+    description << level.Label + QStringLiteral(" at ") + ValueText(level.Value);
+  }
   setAccessibleDescription(description.join(QStringLiteral(", ")));
   update();
 }
@@ -24,15 +36,20 @@ void BarChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   if (bars_.empty()) return;
+  QFont small = painter.font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  painter.setFont(small);
   const QFontMetrics metrics = painter.fontMetrics();
   const int textHeight = metrics.height();
-  // Room for a value above each bar and a label below the chart.
-  const QRect plot = rect().adjusted(8, textHeight + 6, -8, -(textHeight + 8));
+  // Room for a value above each bar and a label of two lines below the chart.
+  const QRect plot = rect().adjusted(8, textHeight + 6, -8, -(2 * textHeight + 8));
   double top = 0;
   double bottom = 0;
-  for (const Bar& bar : bars_) {
-    top = std::max(top, bar.Value);
-    bottom = std::min(bottom, bar.Value);
+  for (const std::vector<Bar>* values : {&bars_, &levels_}) {
+    for (const Bar& bar : *values) {
+      top = std::max(top, bar.Value);
+      bottom = std::min(bottom, bar.Value);
+    }
   }
   const double span = top - bottom > 0 ? top - bottom : 1;
   const auto yOf = [&](double value) {
@@ -49,14 +66,24 @@ void BarChart::paintEvent(QPaintEvent*) {
     painter.fillRect(column, bar.Colour);
     painter.setPen(Qt::black);
     painter.drawRect(column);
-    const QString value = QString::number(bar.Value);
     const int valueTop = bar.Value >= 0 ? column.top() - textHeight - 2 : column.bottom() + 2;
-    painter.drawText(QRect(left - slot / 6, valueTop, slot, textHeight), Qt::AlignCenter, value);
-    painter.drawText(QRect(left - slot / 6, rect().bottom() - textHeight - 2, slot, textHeight),
-                     Qt::AlignCenter, bar.Label);
+    painter.drawText(QRect(left - slot / 6, valueTop, slot, textHeight), Qt::AlignCenter,
+                     ValueText(bar.Value));
+    painter.drawText(
+        QRect(left - slot / 6, rect().bottom() - 2 * textHeight - 2, slot, 2 * textHeight),
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, bar.Label);
   }
   painter.setPen(Qt::darkGray);
   painter.drawLine(plot.left(), zero, plot.right(), zero);
+  for (const Level& level : levels_) {
+    const int y = yOf(level.Value);
+    painter.setPen(QPen(level.Colour.darker(130), 2, Qt::DashLine));
+    painter.drawLine(plot.left(), y, plot.right(), y);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(plot.left() + 4, y - textHeight - 1, plot.width() - 8, textHeight),
+                     Qt::AlignRight | Qt::AlignBottom,
+                     level.Label + QStringLiteral(" ") + ValueText(level.Value));
+  }
 }
 
 }  // namespace tsp::ui

@@ -7,7 +7,8 @@
 
 namespace tsp::ui {
 
-// A bar chart of a few labelled values, negative ones below the zero line.
+// A bar chart of a few labelled values, negative ones below the zero line, with levels drawn
+// across it as dashed lines (the bounds below the bars).
 class BarChart final : public QWidget {
   Q_OBJECT
 
@@ -17,16 +18,19 @@ class BarChart final : public QWidget {
     double Value = 0;
     QColor Colour;
   };
+  using Level = Bar;
 
   explicit BarChart(QWidget* parent);
-  void setBars(std::vector<Bar> bars);
+  void setBars(std::vector<Bar> bars, std::vector<Level> levels = {});
   const std::vector<Bar>& bars() const { return bars_; }
+  const std::vector<Level>& levels() const { return levels_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   std::vector<Bar> bars_;
+  std::vector<Level> levels_;
 };
 
 }  // namespace tsp::ui

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QString>
+#include <vector>
+
 #include "core/report/report.h"
 #include "ui/window.h"
 
+class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
 
 namespace tsp {
@@ -12,9 +17,10 @@ namespace ui {
 class BarChart;
 }
 
-// Sets the two heuristic tours beside the spanning tree and the exact optimum: a bar chart, a
-// table with each tour's ratio to the optimum, and whether the tree tour's factor-2 guarantee
-// holds for the graph.
+// Sets every algorithm of the table beside the exact optimum: a bar chart with the bounds as
+// lines, the chain from the bounds to the lightest tour, a table with each result's weight, its
+// ratio to the optimum, its known factor and whether this graph stays within it, a "Play" for
+// each that plays it on the graph view, and whether the tree tour's factor-2 guarantee holds.
 class CompareWindow final : public ui::Window {
   Q_OBJECT
 
@@ -22,16 +28,24 @@ class CompareWindow final : public ui::Window {
   CompareWindow();
 
   void showReport(const GraphReport& report);
+  // Whether the graph view still shows the graph of the report, so that its rows can play.
+  void setPlayable(bool playable);
 
  signals:
   void closeRequested();
+  // The algorithm with this id of the table, to be played on the graph view.
+  void playRequested(const QString& id);
 
  private:
   void copyReport();
 
   ui::BarChart* chart_;
+  QLineEdit* chain_;
   QTableWidget* table_;
   QPlainTextEdit* guarantee_;
+  std::vector<QPushButton*> playButtons_;  // by row of the table of algorithms
+  std::vector<bool> hasResult_;
+  bool playable_ = true;
   QString reportText_;
 };
 

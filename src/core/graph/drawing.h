@@ -20,6 +20,8 @@ struct DrawnLine {
   std::int16_t Weight = 0;
   // The weight text's numeric value is not exactly 0: only such lines can join the tree.
   bool Listed = false;
+
+  bool operator==(const DrawnLine&) const = default;
 };
 
 // The graph as drawn: its vertices and its lines, whose line ids are their indices.
@@ -49,6 +51,8 @@ class Drawing {
   static constexpr std::int16_t NotListed = 200;
   using ListedRow = std::array<std::int16_t, MaxVertices>;
   const ListedRow& ListedWeights(int vertex) const { return listed_[vertex]; }
+
+  bool operator==(const Drawing&) const = default;
 
   friend Drawing BuildDrawing(int vertexCount, const MatrixTexts& texts);
 

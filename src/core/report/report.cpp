@@ -69,10 +69,7 @@ std::string TourLine(const GraphReport& report, const AlgorithmRow& row,
 std::string BoundLine(const AlgorithmRow& row, const AlgorithmResult& result) {
   const std::string name(row.Name);
   if (!result.Bound) return name + ": none. " + result.Reason + "\n";
-  const bool whole = row.Id == "one_tree";
-  return name + ": " +
-         (whole ? std::to_string(static_cast<int>(*result.Bound)) : TwoDecimalText(*result.Bound)) +
-         "\n";
+  return name + ": " + BoundText(row, *result.Bound) + "\n";
 }
 
 Json LetterList(const Tour& tour) {
@@ -133,6 +130,10 @@ std::optional<double> RatioToOptimum(const GraphReport& report, int weight) {
   const AlgorithmResult& optimum = report.Result("optimum");
   if (!optimum.FoundTour || optimum.Weight <= 0) return std::nullopt;
   return static_cast<double>(weight) / optimum.Weight;
+}
+
+std::string BoundText(const AlgorithmRow& row, double value) {
+  return row.Id == "one_tree" ? std::to_string(static_cast<int>(value)) : TwoDecimalText(value);
 }
 
 bool TreeWeightIsBound(const GraphReport& report) {

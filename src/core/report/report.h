@@ -39,6 +39,10 @@ std::optional<double> RatioToOptimum(const GraphReport& report, int weight);
 // graph's vertices, every line may join it and no weight is negative.
 bool TreeWeightIsBound(const GraphReport& report);
 
+// A bound's value as shown: the 1-tree bound, a sum of weights, as a whole number, the others
+// with two decimals.
+std::string BoundText(const AlgorithmRow& row, double value);
+
 // The bounds that hold, ascending, then the optimum, then the lightest other tour through every
 // vertex along lines: "6 ≤ 10 ≤ 12.50 ≤ optimum 13 ≤ nearest neighbour 15" (UTF-8). Empty
 // without an optimum.
