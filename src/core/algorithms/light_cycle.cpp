@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <climits>
 #include <cstdint>
 #include <utility>
 
@@ -47,6 +48,14 @@ LightCycle BuildLightCycle(const Drawing& drawing) {
   }
 
   LightCycle cycle;
+  int lightest = INT_MAX;
+  const auto weigh = [&](int weight) {
+    if (weight < lightest) {
+      lightest = weight;
+      cycle.Lightest = static_cast<int>(cycle.Weights.size());
+    }
+    cycle.Weights.push_back(TourTotal(weight));
+  };
   for (int i = 0; i < n; ++i) {
     cycle.Variants.push_back(base);
     int weight = baseWeight;
@@ -62,7 +71,7 @@ LightCycle BuildLightCycle(const Drawing& drawing) {
       if (i > 2) restep(i - 1);
       restep(i);
     }
-    cycle.Weights.push_back(TourTotal(weight));
+    weigh(weight);
   }
   Tour order;
   int orderWeight = 0;
@@ -73,11 +82,7 @@ LightCycle BuildLightCycle(const Drawing& drawing) {
   order.push_back(base[0]);
   orderWeight += PairWeight(drawing, n - 1, base[0]);
   cycle.Variants.push_back(order);
-  cycle.Weights.push_back(TourTotal(orderWeight));
-
-  for (std::size_t i = 1; i < cycle.Weights.size(); ++i) {
-    if (cycle.Weights[i] < cycle.Weights[cycle.Lightest]) cycle.Lightest = static_cast<int>(i);
-  }
+  weigh(orderWeight);
   return cycle;
 }
 
