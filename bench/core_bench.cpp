@@ -1,84 +1,48 @@
-// One run of each computation on a fixed set of complete ten-vertex graphs, next to what
+// One run of each computation on the benchmark's complete ten-vertex graphs, next to what
 // Boost.Graph takes for the same spanning tree and tour, and a whole press of the light-cycle
 // button at its largest iteration count.
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <boost/graph/adjacency_matrix.hpp>
+#include <boost/graph/kruskal_min_spanning_tree.hpp>
 #include <boost/graph/metric_tsp_approx.hpp>
 #include <boost/graph/prim_minimum_spanning_tree.hpp>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "core/lesson/animation.h"
-#include "core/graph/drawing.h"
+#include "bench_loop.h"
 #include "core/algorithms/light_cycle.h"
 #include "core/algorithms/spanning_tree.h"
 #include "core/algorithms/tree_tour.h"
+#include "core/graph/drawing.h"
+#include "core/lesson/animation.h"
+#include "graphs.h"
+#include "registration.h"
 
 namespace tsp {
 namespace {
 
-constexpr int GraphCount = 64;
-constexpr int N = MaxVertices;
-
-struct WeightRange {
-  const char* Name;
-  int Low;
-  int High;
-  bool SkipZero;
-};
-constexpr std::array<WeightRange, 2> Ranges{
-    {{"1..99", 1, 99, false}, {"-100..100", -100, 100, true}}};
-
-using Weights = std::array<std::array<int, N>, N>;
-
-// The complete graphs of one range, the same on every run.
-std::vector<Weights> MakeWeights(const WeightRange& range) {
-  std::mt19937 rng(20240611u + static_cast<unsigned>(range.Low));
-  const unsigned span =
-      static_cast<unsigned>(range.High - range.Low + 1 - (range.SkipZero ? 1 : 0));
-  std::vector<Weights> graphs(GraphCount);
-  for (Weights& w : graphs) {
-    for (int a = 0; a < N; ++a) {
-      for (int b = a + 1; b < N; ++b) {
-        int value = range.Low + static_cast<int>(rng() % span);
-        if (range.SkipZero && value >= 0) ++value;
-        w[a][b] = w[b][a] = value;
-      }
-    }
-  }
-  return graphs;
-}
+using bench::EachInTurn;
+using bench::GraphVertices;
+using bench::WeightRange;
+using bench::Weights;
+static_assert(GraphVertices == MaxVertices);
 
 // Drawn as the matrix editor draws them: every pair in its upper box.
 std::vector<Drawing> MakeDrawings(const WeightRange& range) {
   std::vector<Drawing> drawings;
-  for (const Weights& w : MakeWeights(range)) {
+  for (const Weights& w : bench::MakeWeights(range)) {
     MatrixTexts texts = MatrixTexts::Blank();
-    for (int a = 0; a < N; ++a) {
-      for (int b = a + 1; b < N; ++b) {
+    for (int a = 0; a < MaxVertices; ++a) {
+      for (int b = a + 1; b < MaxVertices; ++b) {
         texts.White[BoxIndex(a, b)].assign(1, '1');  // not = "1": a false -Wrestrict in g++ 12
         texts.Red[BoxIndex(a, b)] = std::to_string(w[a][b]);
       }
     }
-    drawings.push_back(BuildDrawing(N, texts));
+    drawings.push_back(BuildDrawing(MaxVertices, texts));
   }
   return drawings;
-}
-
-// Runs compute once per iteration on the inputs in turn.
-template <class Input, class Compute>
-void EachInTurn(benchmark::State& bench, const std::vector<Input>& inputs, Compute compute) {
-  std::size_t g = 0;
-  for (auto _ : bench) {
-    auto result = compute(inputs[g]);
-    benchmark::DoNotOptimize(result);
-    benchmark::ClobberMemory();
-    g = g + 1 == inputs.size() ? 0 : g + 1;
-  }
 }
 
 void SpanningTreeRun(benchmark::State& bench, const WeightRange& range) {
@@ -102,10 +66,10 @@ using BoostGraph = boost::adjacency_matrix<boost::undirectedS, boost::no_propert
 // which changes neither the tree nor the tour of a complete graph.
 std::vector<BoostGraph> BoostGraphs(const WeightRange& range) {
   std::vector<BoostGraph> graphs;
-  for (const Weights& w : MakeWeights(range)) {
-    BoostGraph g(N);
-    for (int a = 0; a < N; ++a) {
-      for (int b = a + 1; b < N; ++b) boost::add_edge(a, b, w[a][b] + 101, g);
+  for (const Weights& w : bench::MakeWeights(range)) {
+    BoostGraph g(MaxVertices);
+    for (int a = 0; a < MaxVertices; ++a) {
+      for (int b = a + 1; b < MaxVertices; ++b) boost::add_edge(a, b, w[a][b] + 101, g);
     }
     graphs.push_back(std::move(g));
   }
@@ -113,43 +77,46 @@ std::vector<BoostGraph> BoostGraphs(const WeightRange& range) {
 }
 
 void BoostMetricTspApprox(benchmark::State& bench, const WeightRange& range) {
-  const std::vector<BoostGraph> graphs = BoostGraphs(range);
   std::vector<BoostGraph::vertex_descriptor> tour;
-  tour.reserve(N + 1);
-  std::size_t g = 0;
-  for (auto _ : bench) {
+  tour.reserve(MaxVertices + 1);
+  EachInTurn(bench, BoostGraphs(range), [&](const BoostGraph& graph) {
     tour.clear();
-    boost::metric_tsp_approx_tour(graphs[g], std::back_inserter(tour));
-    benchmark::DoNotOptimize(tour.data());
-    benchmark::ClobberMemory();
-    g = g + 1 == graphs.size() ? 0 : g + 1;
-  }
+    boost::metric_tsp_approx_tour(graph, std::back_inserter(tour));
+    return tour.back();
+  });
 }
 
 void BoostPrim(benchmark::State& bench, const WeightRange& range) {
-  const std::vector<BoostGraph> graphs = BoostGraphs(range);
-  std::vector<BoostGraph::vertex_descriptor> parent(N);
-  std::size_t g = 0;
-  for (auto _ : bench) {
-    boost::prim_minimum_spanning_tree(graphs[g], parent.data());
-    benchmark::DoNotOptimize(parent.data());
-    benchmark::ClobberMemory();
-    g = g + 1 == graphs.size() ? 0 : g + 1;
-  }
+  std::vector<BoostGraph::vertex_descriptor> parent(MaxVertices);
+  EachInTurn(bench, BoostGraphs(range), [&](const BoostGraph& graph) {
+    boost::prim_minimum_spanning_tree(graph, parent.data());
+    return parent.back();
+  });
+}
+
+void BoostKruskal(benchmark::State& bench, const WeightRange& range) {
+  std::vector<boost::graph_traits<BoostGraph>::edge_descriptor> tree;
+  tree.reserve(MaxVertices - 1);
+  EachInTurn(bench, BoostGraphs(range), [&](const BoostGraph& graph) {
+    tree.clear();
+    boost::kruskal_minimum_spanning_tree(graph, std::back_inserter(tree));
+    int weight = 0;
+    for (const auto& edge : tree) weight += boost::get(boost::edge_weight, graph, edge);
+    return weight;
+  });
 }
 
 // The longest press the light-cycle button allows: 32767 repetitions on one graph.
 void WorstCasePress(benchmark::State& bench) {
-  const Drawing drawing = MakeDrawings(Ranges[1])[0];
-  for (auto _ : bench) {
-    auto cycle = Repeat(32767, [&] { return BuildLightCycle(drawing); });
-    benchmark::DoNotOptimize(cycle);
-    benchmark::ClobberMemory();
-  }
+  const std::vector<Drawing> drawing{MakeDrawings(bench::Ranges[1])[0]};
+  EachInTurn(bench, drawing,
+             [](const Drawing& d) { return Repeat(32767, [&] { return BuildLightCycle(d); }); });
 }
 
-void RegisterAll() {
-  for (const WeightRange& range : Ranges) {
+}  // namespace
+
+void bench::RegisterCoreBenchmarks() {
+  for (const WeightRange& range : bench::Ranges) {
     const std::string r = range.Name;
     benchmark::RegisterBenchmark(("SpanningTreeRun/" + r).c_str(), SpanningTreeRun, range);
     benchmark::RegisterBenchmark(("TourRun/" + r).c_str(), TourRun, range);
@@ -157,19 +124,10 @@ void RegisterAll() {
     benchmark::RegisterBenchmark(("BoostMetricTspApprox/" + r).c_str(), BoostMetricTspApprox,
                                  range);
     benchmark::RegisterBenchmark(("BoostPrim/" + r).c_str(), BoostPrim, range);
+    benchmark::RegisterBenchmark(("BoostKruskal/" + r).c_str(), BoostKruskal, range);
   }
   benchmark::RegisterBenchmark("WorstCasePress/LightCycle32767", WorstCasePress)
       ->Unit(benchmark::kMillisecond);
 }
 
-}  // namespace
 }  // namespace tsp
-
-int main(int argc, char** argv) {
-  tsp::RegisterAll();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

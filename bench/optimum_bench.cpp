@@ -6,11 +6,14 @@
 #include <random>
 #include <vector>
 
+#include "bench_loop.h"
 #include "core/algorithms/optimum.h"
 #include "core/tour_enumeration.h"
 
 namespace tsp {
 namespace {
+
+using bench::EachInTurn;
 
 std::vector<PairWeights> CompleteGraphs(const int count) {
   std::mt19937 rng(20240612u);
@@ -28,24 +31,14 @@ std::vector<PairWeights> CompleteGraphs(const int count) {
 }
 
 void OptimumTen(benchmark::State& bench) {
-  const std::vector<PairWeights> graphs = CompleteGraphs(16);
-  std::size_t g = 0;
-  for (auto _ : bench) {
-    OptimumTour tour = BestTour(graphs[g]);
-    benchmark::DoNotOptimize(tour.Weight);
-    g = g + 1 == graphs.size() ? 0 : g + 1;
-  }
+  EachInTurn(bench, CompleteGraphs(16),
+             [](const PairWeights& graph) { return BestTour(graph).Weight; });
 }
 BENCHMARK(OptimumTen)->Name("Optimum/10")->Unit(benchmark::kMicrosecond);
 
 void BruteForceTen(benchmark::State& bench) {
-  const std::vector<PairWeights> graphs = CompleteGraphs(16);
-  std::size_t g = 0;
-  for (auto _ : bench) {
-    auto tour = testing::EnumerateTours(graphs[g]);
-    benchmark::DoNotOptimize(tour->Weight);
-    g = g + 1 == graphs.size() ? 0 : g + 1;
-  }
+  EachInTurn(bench, CompleteGraphs(16),
+             [](const PairWeights& graph) { return testing::EnumerateTours(graph)->Weight; });
 }
 BENCHMARK(BruteForceTen)->Name("BruteForce/10")->Unit(benchmark::kMicrosecond);
 

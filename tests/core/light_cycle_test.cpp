@@ -2,12 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
 #include <vector>
 
+#include "core/algorithms/spanning_tree.h"
+#include "core/lesson/animation.h"
 #include "core/test_drawing.h"
 
 namespace tsp {
 namespace {
+
+// Every allocation of this test program, counted by the operator new below.
+std::atomic<long> allocations{0};
 
 using testing::BoxEntry;
 using testing::DrawingWith;
@@ -89,5 +98,49 @@ INSTANTIATE_TEST_SUITE_P(
                   3}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// The graph view times up to 32767 repetitions of each run in one press: none may allocate.
+TEST(TimedRepetitions, AllocateNothing) {
+  std::vector<BoxEntry> complete;
+  for (int a = 0; a < MaxVertices; ++a) {
+    for (int b = a + 1; b < MaxVertices; ++b) {
+      complete.push_back({a, b, std::to_string((a * 7 + b * 3) % 5 - 2)});  // many ties
+    }
+  }
+  const std::vector<Drawing> drawings{
+      DrawingWith(MaxVertices, complete), DrawingWith(4, FourVertices),
+      DrawingWith(5, {{0, 1, "1"}, {1, 2, "2"}, {3, 4, "-50"}}), DrawingWith(1, {})};
+  for (const Drawing& drawing : drawings) {
+    const long before = allocations;
+    const auto tree = Repeat(2, [&] { return BuildSpanningTree(drawing); });
+    const auto tour = Repeat(2, [&] { return TreeTour(*tree); });
+    const auto cycle = Repeat(2, [&] { return BuildLightCycle(drawing); });
+    EXPECT_EQ(allocations - before, 0) << drawing.VertexCount() << " vertices";
+    EXPECT_EQ(cycle->Variants[0], *tour);
+  }
+}
+
 }  // namespace
 }  // namespace tsp
+
+// Counting replacements of the global allocation functions; the other forms call these. The
+// functions stay out of line: inlined, g++ takes malloc and free for a mismatch with new.
+[[gnu::noinline]] void* operator new(std::size_t size) {
+  tsp::allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+[[gnu::noinline]] void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+[[gnu::noinline]] void operator delete(void* memory) noexcept {
+  std::free(memory);
+}
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
+[[gnu::noinline]] void operator delete[](void* memory) noexcept {
+  std::free(memory);
+}
+[[gnu::noinline]] void operator delete[](void* memory, std::size_t) noexcept {
+  std::free(memory);
+}

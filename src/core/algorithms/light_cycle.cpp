@@ -1,6 +1,9 @@
 #include "core/algorithms/light_cycle.h"
 
+#include <array>
 #include <cassert>
+#include <climits>
+#include <cstdint>
 #include <utility>
 
 #include "core/algorithms/spanning_tree.h"
@@ -8,6 +11,25 @@
 #include "core/lesson/narration.h"
 
 namespace tsp {
+
+namespace {
+
+// The weight between two vertices as TourWeight adds it up, 0 where no line is drawn. The
+// listed rows hold it in one place: a line that is not listed weighs 0 anyway.
+int PairWeight(const Drawing& drawing, int a, int b) {
+  const std::int16_t listed = drawing.ListedWeights(a)[b];
+  const int weight = listed == Drawing::NotListed ? 0 : listed;
+  assert(weight == drawing.WeightBetween(a, b));
+  return weight;
+}
+
+std::int16_t TourTotal(int weight) {
+  // At most eleven steps of weights within -101..101: the sum cannot leave 16 bits.
+  assert(weight >= INT16_MIN && weight <= INT16_MAX);
+  return static_cast<std::int16_t>(weight);
+}
+
+}  // namespace
 
 LightCycle BuildLightCycle(const Drawing& drawing) {
   const int n = drawing.VertexCount();
@@ -18,21 +40,49 @@ LightCycle BuildLightCycle(const Drawing& drawing) {
   // anything behind it moves into a variant's middle.
   const int closing = static_cast<int>(base.size()) - 1;
 
+  std::array<int, MaxVertices + 1> step{};  // step[s]: from base[s] to base[s + 1]
+  int baseWeight = 0;
+  for (int s = 0; s < closing; ++s) {
+    step[s] = PairWeight(drawing, base[s], base[s + 1]);
+    baseWeight += step[s];
+  }
+
   LightCycle cycle;
+  int lightest = INT_MAX;
+  const auto weigh = [&](int weight) {
+    if (weight < lightest) {
+      lightest = weight;
+      cycle.Lightest = static_cast<int>(cycle.Weights.size());
+    }
+    cycle.Weights.push_back(TourTotal(weight));
+  };
   for (int i = 0; i < n; ++i) {
-    Tour variant = base;
-    if (i >= 1 && i < closing) std::swap(variant[1], variant[i]);
-    cycle.Variants.push_back(variant);
+    cycle.Variants.push_back(base);
+    int weight = baseWeight;
+    if (i >= 2 && i < closing) {
+      Tour& variant = cycle.Variants.back();
+      std::swap(variant[1], variant[i]);
+      // Only the steps into and out of the two exchanged places differ from P's.
+      const auto restep = [&](int s) {
+        weight += PairWeight(drawing, variant[s], variant[s + 1]) - step[s];
+      };
+      restep(0);
+      restep(1);
+      if (i > 2) restep(i - 1);
+      restep(i);
+    }
+    weigh(weight);
   }
   Tour order;
-  for (int j = 0; j < n; ++j) order.push_back(j);
-  order.push_back(base[0]);
-  cycle.Variants.push_back(order);
-
-  for (std::size_t i = 0; i < cycle.Variants.size(); ++i) {
-    cycle.Weights.push_back(TourWeight(drawing, cycle.Variants[i]));
-    if (cycle.Weights[i] < cycle.Weights[cycle.Lightest]) cycle.Lightest = static_cast<int>(i);
+  int orderWeight = 0;
+  for (int j = 0; j < n; ++j) {
+    order.push_back(j);
+    if (j > 0) orderWeight += PairWeight(drawing, j - 1, j);
   }
+  order.push_back(base[0]);
+  orderWeight += PairWeight(drawing, n - 1, base[0]);
+  cycle.Variants.push_back(order);
+  weigh(orderWeight);
   return cycle;
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
+#include <cstdint>
+#include <experimental/simd>
 #include <limits>
 
 #include "core/lesson/narration.h"
@@ -9,56 +12,122 @@
 namespace tsp {
 namespace {
 
-// Weight of an empty slot: above every weight, so it sorts last.
-constexpr std::int16_t NoWeight = Drawing::NotListed;
+namespace stdx = std::experimental;
 
 using EntryRow = Drawing::ListedRow;
 
-// An entry of vertex from with the given weight, as one number: a lighter entry is smaller
-// and, between equal weights, an entry from a higher-numbered vertex is smaller, which is the
-// order in which the tree takes them.
-constexpr std::int16_t EntryKey(int weight, int from) {
-  return static_cast<std::int16_t>((weight + 256) * 16 + (MaxVertices - 1 - from));
+// One 16-bit key per vertex in one vector; the six lanes beyond the ten vertices never take
+// part. Sixteen lanes are two SSE2 registers: offering a vertex's entries and finding the
+// smallest key take a few vector instructions and no branch.
+using Keys = stdx::fixed_size_simd<std::int16_t, 16>;
+
+// An entry of vertex from into vertex to with the given weight, as one number: a lighter entry
+// is smaller and, between equal weights, an entry from a higher-numbered vertex is smaller,
+// which is the order in which the tree takes them. The weight takes the top byte, from and to
+// a half byte each, to at the bottom so that the smallest key says where it leads. An empty
+// slot (NotListed) weighs EmptyWeight here, above every line and within the byte. Works on one
+// key as on every lane of Keys.
+constexpr int EmptyWeight = 127;
+template <class Key>
+constexpr Key EntryKey(Key weight, int from, Key to) {
+  using std::min;
+  return min(weight, Key(EmptyWeight)) * 256 + Key((MaxVertices - 1 - from) * 16) + to;
 }
-int KeyVertex(std::int16_t key) {
-  return MaxVertices - 1 - key % 16;
+constexpr int KeyFrom(std::int16_t key) {
+  return MaxVertices - 1 - ((key >> 4) & 15);
+}
+constexpr int KeyTo(std::int16_t key) {
+  return key & 15;
+}
+// The weight and the tree vertex of an entry, without where it leads.
+constexpr int KeyPair(std::int16_t key) {
+  return key >> 4;
 }
 // Every key at or above this one stands for an empty slot.
-constexpr std::int16_t NoEntry = EntryKey(NoWeight, MaxVertices - 1);
-// Never below a key: a tree vertex is never chosen.
+constexpr std::int16_t NoEntry = EntryKey<std::int16_t>(Drawing::NotListed, MaxVertices - 1, 0);
+// Above every key: a vertex inside the tree, or a padding lane, is never chosen.
 constexpr std::int16_t InsideTree = std::numeric_limits<std::int16_t>::max();
+// Below every key.
+constexpr std::int16_t Outside = std::numeric_limits<std::int16_t>::min();
+static_assert(EntryKey<int>(-MaxWeight, MaxVertices - 1, 0) > Outside &&
+                  KeyPair(EntryKey<int>(EmptyWeight, 0, MaxVertices - 1)) < KeyPair(InsideTree),
+              "every key lies strictly between Outside and InsideTree and never ties with them");
 
-// Lowers the best key of every vertex outside the tree by the entries of from. A tree vertex's
-// mask turns every key into InsideTree, so its best key stays there.
-void OfferEntries(const EntryRow& weights, EntryRow& best, const EntryRow& treeMask, int from) {
-  for (int u = 0; u < MaxVertices; ++u) {
-    const auto key = static_cast<std::int16_t>(EntryKey(weights[u], from) | treeMask[u]);
-    best[u] = std::min(best[u], key);
-  }
+Keys LaneVertex() {
+  return Keys([](auto u) { return static_cast<std::int16_t>(u); });
 }
+
+// For each vertex, InsideTree in its lane and Outside in the others: the floor that its
+// joining the tree raises.
+constexpr auto JoinFloors = [] {
+  std::array<std::array<std::int16_t, Keys::size()>, MaxVertices> floors{};
+  for (int v = 0; v < MaxVertices; ++v) {
+    for (std::size_t u = 0; u < Keys::size(); ++u) {
+      floors[v][u] = static_cast<int>(u) == v ? InsideTree : Outside;
+    }
+  }
+  return floors;
+}();
+
+// The best entry into every vertex outside the tree, as the tree grows.
+class Frontier {
+ public:
+  // Every vertex's entries as keys, computed up front: a step of the tree then waits for
+  // nothing but the smallest key.
+  explicit Frontier(const Drawing& drawing) {
+    for (int from = 0; from < MaxVertices; ++from) {
+      const EntryRow& weights = drawing.ListedWeights(from);
+      const Keys row([&](auto u) {
+        if constexpr (u < std::size_t{MaxVertices}) {
+          assert((weights[u] >= -MaxWeight && weights[u] <= MaxWeight) ||
+                 weights[u] == Drawing::NotListed);
+          return weights[u];
+        } else {
+          return Drawing::NotListed;
+        }
+      });
+      entries_[from] = EntryKey(row, from, LaneVertex());
+    }
+  }
+
+  // Lowers the best key of every vertex outside the tree by the entries of from, which joins
+  // the tree; a tree vertex's floor keeps its key at InsideTree.
+  void Join(int from) {
+    floor_ = stdx::max(floor_, Keys(JoinFloors[from].data(), stdx::element_aligned));
+    best_ = stdx::max(stdx::min(best_, entries_[from]), floor_);
+  }
+
+  // The smallest key, that of the lightest head of the highest-numbered tree vertex; at or
+  // above NoEntry when no entry leads out of the tree.
+  std::int16_t Smallest() const { return stdx::hmin(best_); }
+
+  // Whether another vertex than KeyTo(key) has an entry of the same weight from the same tree
+  // vertex as its best.
+  bool Tied(std::int16_t key) const {
+    return stdx::any_of((best_ >> 4) == Keys(static_cast<std::int16_t>(KeyPair(key))) &&
+                        LaneVertex() != Keys(static_cast<std::int16_t>(KeyTo(key))));
+  }
+  std::int16_t Best(int vertex) const { return best_[vertex]; }
+
+ private:
+  std::array<Keys, MaxVertices> entries_;
+  Keys best_ = Keys(InsideTree);
+  // InsideTree for a vertex inside the tree and the padding, Outside for the others.
+  Keys floor_ = Keys([](auto u) { return u < std::size_t{MaxVertices} ? Outside : InsideTree; });
+};
 
 // The vertex outside the tree that the next tree edge reaches, -1 when no entry leads out.
 // Each outside vertex holds the best entry into it from the tree, so the smallest key is the
-// lightest head of the highest-numbered tree vertex; equal keys are entries of that one
-// vertex, and of those its sorted list holds first the one to take.
-int SelectTreeVertex(const Drawing& drawing, const EntryRow& best) {
-  std::int16_t key = NoEntry;
-  int to = -1;
-  bool tie = false;
-  for (int u = 0; u < MaxVertices; ++u) {
-    if (best[u] < key) {
-      key = best[u];
-      to = u;
-      tie = false;
-    } else if (best[u] == key && to >= 0) {
-      tie = true;
-    }
-  }
-  if (!tie) return to;
-  const EntryRow& row = drawing.ListedWeights(KeyVertex(key));
+// lightest head of the highest-numbered tree vertex. Other vertices with an entry of that
+// weight from that vertex are rare; of those its sorted list holds first the one to take.
+int NextVertex(const Drawing& drawing, const Frontier& frontier, std::int16_t key) {
+  if (key >= NoEntry) return -1;
+  int to = KeyTo(key);
+  if (!frontier.Tied(key)) return to;
+  const EntryRow& row = drawing.ListedWeights(KeyFrom(key));
   int rank = EqualWeightRank(row, to);
   for (int u = to + 1; u < MaxVertices; ++u) {
-    if (best[u] != key) continue;
+    if (KeyPair(frontier.Best(u)) != KeyPair(key)) continue;
     const int r = EqualWeightRank(row, u);
     if (r < rank) {
       rank = r;
@@ -74,25 +143,20 @@ SpanningTree BuildSpanningTree(const Drawing& drawing) {
   const int n = drawing.VertexCount();
   assert(n >= 1 && n <= MaxVertices);
   // All ten vertices take part: lines to hidden vertices, should there be any, are listed too.
-  EntryRow best;
-  best.fill(NoEntry);
-  EntryRow treeMask{};
-  best[0] = InsideTree;
-  treeMask[0] = InsideTree;
-  OfferEntries(drawing.ListedWeights(0), best, treeMask, 0);
+  Frontier frontier(drawing);
+  frontier.Join(0);
 
   SpanningTree tree;
-  tree.Edges.reserve(MaxVertices - 1);
   while (tree.Edges.empty() || tree.VertexCount < n) {
-    const int to = SelectTreeVertex(drawing, best);
+    const std::int16_t key = frontier.Smallest();
+    const int to = NextVertex(drawing, frontier, key);
     if (to < 0) break;
-    const int from = KeyVertex(best[to]);
+    // On a tie, to is another vertex than KeyTo(key), reached from the same tree vertex.
+    const int from = KeyFrom(key);
     tree.Edges.push_back(
         TreeEdge{from, to, drawing.LineBetween(from, to), drawing.ListedWeights(from)[to]});
     ++tree.VertexCount;
-    best[to] = InsideTree;
-    treeMask[to] = InsideTree;
-    OfferEntries(drawing.ListedWeights(to), best, treeMask, to);
+    frontier.Join(to);
   }
   return tree;
 }

@@ -19,7 +19,6 @@ Tour TreeTour(const SpanningTree& tree) {
   }
 
   Tour tour;
-  tour.reserve(tree.Edges.size() + 2);
   // Depth first, with the next child to enter for every vertex on the path.
   std::array<int, MaxVertices> path;
   std::array<int, MaxVertices> nextChild{};
