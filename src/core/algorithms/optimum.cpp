@@ -22,17 +22,6 @@ constexpr int SetCount = 1 << (MaxVertices - 1);
 
 using WeightTable = std::array<std::array<int, MaxVertices>, MaxVertices>;
 
-// "C", "C and D", "C, D and E".
-std::string LetterList(const std::vector<int>& vertices) {
-  assert(!vertices.empty());
-  std::string text;
-  for (std::size_t i = 0; i < vertices.size(); ++i) {
-    if (i > 0) text += i + 1 == vertices.size() ? " and " : ", ";
-    text += VertexLetter(vertices[i]);
-  }
-  return text;
-}
-
 std::string NoTourReason(const PairWeights& graph) {
   const int n = graph.VertexCount;
   std::string reason;
@@ -47,7 +36,7 @@ std::string NoTourReason(const PairWeights& graph) {
     }
     if (!loose.empty()) {
       reason =
-          LetterList(loose) + (loose.size() == 1 ? " has" : " have") + " fewer than two edges.";
+          VertexList(loose) + (loose.size() == 1 ? " has" : " have") + " fewer than two edges.";
     }
   }
 
@@ -71,7 +60,7 @@ std::string NoTourReason(const PairWeights& graph) {
   }
   if (!apart.empty()) {
     if (!reason.empty()) reason += ' ';
-    reason += LetterList(apart) + (apart.size() == 1 ? " is" : " are") + " not reached from A.";
+    reason += VertexList(apart) + (apart.size() == 1 ? " is" : " are") + " not reached from A.";
   }
 
   if (reason.empty()) reason = "No closed tour visits every vertex exactly once.";
