@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <string>
 
-#include "core/files/graphviz.h"
 #include "core/algorithms/light_cycle.h"
-#include "core/text/number_text.h"
 #include "core/algorithms/tree_tour.h"
+#include "core/files/graphviz.h"
+#include "core/text/number_text.h"
 #include "ui/files.h"
 #include "ui/geometry.h"
 #include "ui/picture.h"
@@ -93,10 +93,10 @@ void GraphView::addControls() {
                       run == RunKind::SpanningTree ? 1000 : ui::PlaybackBar::DefaultMs);
     controls.Colour = RunDesigns()[r].Colour;
     connect(controls.Button, &QPushButton::clicked, this, [this, run] { runAlgorithm(run); });
-    // An animation waits while any message box is open: its end would open a second box over
-    // the first one (an input message of the matrix editor, say).
+    // No tick arrives while a dialog is open (ui/dialog_gate.h): an animation's end would
+    // open a second box over the first one (an input message of the matrix editor, say).
     connect(controls.Timer, &ui::Timer::ticked, this, [this, run] {
-      if (!services_.Messages.IsOpen() && run == playing_) playTick();
+      if (run == playing_) playTick();
     });
   }
   controlsOf(RunKind::TreeTour).Button->setEnabled(false);
