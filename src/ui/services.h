@@ -17,7 +17,7 @@ class MessageBox {
   virtual ~MessageBox() = default;
   // Returns when the box is closed. While it is open the program's windows do nothing.
   void Show(const QString& text);
-  // While a box is open its nested event loop still delivers timer ticks.
+  // Whether a box is open; the windows' timers are silent meanwhile (ui/dialog_gate.h).
   bool IsOpen() const { return openBoxes_ > 0; }
 
  protected:
