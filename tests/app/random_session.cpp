@@ -24,6 +24,7 @@
 #include "core/lesson/animation.h"
 #include "core/text/number_text.h"
 #include "support/session_helpers.h"
+#include "support/widget_helpers.h"
 #include "ui/canvas.h"
 #include "ui/dialog_gate.h"
 #include "ui/timer.h"
@@ -263,15 +264,6 @@ const char* KindName(Act kind) {
   return "";
 }
 
-// The session ticks the animations itself; real 500 ms ticks in between would make a session
-// depend on how fast the machine runs it.
-class SwallowAnimationTimers final : public QObject {
- public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    return event->type() == QEvent::Timer && qobject_cast<ui::Timer*>(watched) != nullptr;
-  }
-};
-
 constexpr int RunCount = 4;
 enum RunId { TreeRun, TourRun, CycleRun, OptimumRun };
 const std::array<QString, RunCount> TimerNames = {"Timer1", "Timer2", "Timer3", "OptimumTimer"};
@@ -283,12 +275,9 @@ class Session {
  public:
   explicit Session(bool pressWhileDialogsOpen = false)
       : pressWhileDialogsOpen_(pressWhileDialogsOpen) {
-    qApp->installEventFilter(&swallow_);
     QFile broken(FilePath(BrokenFile));
     if (broken.open(QIODevice::WriteOnly)) broken.write("{\"vertices\": ");
   }
-  ~Session() { qApp->removeEventFilter(&swallow_); }
-
   QString Perform(const Action& action);
   Action Pick(std::mt19937& random);
   const SessionCounts& Counts() const { return counts_; }
@@ -367,6 +356,7 @@ class Session {
     return QFileInfo(answer).suffix().isEmpty() ? answer + QStringLiteral(".tspgraph") : answer;
   }
 
+  // The session ticks the animations itself.
   SwallowAnimationTimers swallow_;
   std::unique_ptr<TestApp> app_;
   QString failure_;

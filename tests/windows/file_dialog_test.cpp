@@ -67,17 +67,6 @@ void Choose(QFileDialog* dialog, const QString& path) {
   static_cast<QDialog*>(dialog)->accept();
 }
 
-// The tests tick the animations themselves: a real tick after the dialog has closed would
-// change the screens by a wall-clock race.
-class SwallowAnimationTimers final : public QObject {
- public:
-  SwallowAnimationTimers() { qApp->installEventFilter(this); }
-  ~SwallowAnimationTimers() override { qApp->removeEventFilter(this); }
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    return event->type() == QEvent::Timer && qobject_cast<ui::Timer*>(watched) != nullptr;
-  }
-};
-
 // Every button of every program window on screen pressed, every running animation ticked,
 // then every such window closed.
 void PressAndCloseEveryWindow() {
