@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QShortcut>
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -70,7 +71,12 @@ class Gate final : public QObject {
     --dialogs_;
     Update();
   }
-  bool Blocked() const { return dialogs_ > 0 || !popups_.isEmpty(); }
+  // A menu counts while shown; should one ever vanish unnoticed, it blocks nothing.
+  bool Blocked() const {
+    return dialogs_ > 0 || std::any_of(popups_.begin(), popups_.end(), [](QObject* popup) {
+             return static_cast<QWidget*>(popup)->isVisible();
+           });
+  }
 
   void WhenFree(QObject* context, std::function<void()> action) {
     if (Blocked()) {
@@ -92,7 +98,9 @@ class Gate final : public QObject {
       }
       return false;
     }
-    if (!IsInput(type) || !Blocked()) return false;
+    if (!IsInput(type)) return false;
+    if (silent_ != Blocked()) Update();
+    if (!silent_) return false;
     if (qobject_cast<Window*>(TopLevelOf(watched)) == nullptr) return false;
     // An ignored close event keeps the window open; a dropped one would count as accepted.
     event->ignore();

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QPointer>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -16,9 +18,10 @@
 #include "ui/services.h"
 #include "ui/timer.h"
 
-// Qt's own file dialog, opened for real from each of the four places that ask for a file. While
-// it runs its event loop, the tests act on the windows it blocks the way accessibility actions
-// and automation tools do: QAbstractButton::click() and close() ignore modality.
+// Qt's own file dialog, opened for real from each of the four places that ask for a file, and a
+// context menu that runs its own event loop. While the loop runs, the tests act on the windows
+// it blocks the way accessibility actions and automation tools do: QAbstractButton::click()
+// and close() ignore modality.
 namespace tsp::testing {
 namespace {
 
@@ -236,6 +239,36 @@ TEST(FileDialogAnswer, IsDroppedWhenTheWindowThatAskedWent) {
   app.Settle();
   EXPECT_EQ(LoadedWindows(app), "Form2");
   EXPECT_TRUE(app.Messages.Texts.isEmpty());
+}
+
+// The speed box's context menu runs an event loop of its own (QMenu::exec): pressing
+// "Rearrange Graph" meanwhile would delete the box inside its own event handler.
+TEST(ContextMenu, TheWindowsItBlocksDoNothing) {
+  const SwallowAnimationTimers swallow;
+  TestApp app;
+  GraphView* view = OpenGraph(app, FourVertexWeights());
+  Click(view, "Command2");
+  app.Settle();
+  const std::string before = Screens(app);
+  std::string whileOpen;
+  QTimer driver;
+  driver.setInterval(10);
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    QWidget* menu = QApplication::activePopupWidget();
+    if (menu == nullptr) return;
+    driver.stop();
+    PressAndCloseEveryWindow();
+    whileOpen = Screens(app);
+    menu->close();
+  });
+  driver.start();
+  auto* speed = Find<QSpinBox>(view, "SpeedBox");
+  QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                         speed->mapToGlobal(QPoint(5, 5)));
+  QCoreApplication::sendEvent(speed, &open);
+  app.Settle();
+  EXPECT_EQ(whileOpen, before);
+  EXPECT_EQ(Screens(app), before);
 }
 
 }  // namespace
