@@ -8,6 +8,7 @@
 #include "core/graph/matrix.h"
 #include "core/report/report.h"
 #include "core/text/number_text.h"
+#include "ui/dialog_gate.h"
 #include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
 #include "windows/graph_view.h"
@@ -61,7 +62,7 @@ StartScreen* Navigator::createStartScreen() {
   });
   QObject::connect(screen, &StartScreen::helpRequested, screen, [this] { helpScreen_->Show(); });
   QObject::connect(screen, &StartScreen::openRequested, screen,
-                   [this, screen] { askForGraphFile(screen); });
+                   [this, screen] { askForGraphFile(*startScreen_, screen); });
   return screen;
 }
 
@@ -99,7 +100,7 @@ MatrixEditor* Navigator::createMatrixEditor() {
   QObject::connect(editor, &MatrixEditor::exitRequested, editor,
                    [this] { matrixEditor_->Unload(); });
   QObject::connect(editor, &MatrixEditor::openRequested, editor,
-                   [this, editor] { askForGraphFile(editor); });
+                   [this, editor] { askForGraphFile(*matrixEditor_, editor); });
   QObject::connect(editor, &MatrixEditor::saveRequested, editor, [this] { saveGraphFile(); });
   return editor;
 }
@@ -193,12 +194,16 @@ void Navigator::playCompared(const QString& id) {
   graphView_->Show().playAlgorithm(id.toStdString());
 }
 
-void Navigator::askForGraphFile(QWidget* parent) {
+// The answer counts only while the window that asked is still loaded: its dialog blocks every
+// window, but whatever unloads one anyway takes its question with it.
+void Navigator::askForGraphFile(const ui::WindowSlotBase& asker, ui::Window* window) {
+  const std::weak_ptr<bool> guard = alive_;
   const QString path = services_.Files.OpenFileName(
-      parent, QStringLiteral("Open a graph"),
+      window, QStringLiteral("Open a graph"),
       QStringLiteral("Graphs (*.tspgraph *.csv);;TSP graph (*.tspgraph);;CSV weight matrix "
                      "(*.csv);;All files (*)"));
-  if (!path.isEmpty()) openGraphFile(path);
+  if (path.isEmpty() || guard.expired() || !asker.Holds(window)) return;
+  openGraphFile(path);
 }
 
 bool Navigator::openGraphFile(const QString& path) {
@@ -236,10 +241,12 @@ void Navigator::saveGraphFile() {
   if (editor == nullptr || editor->vertexCount() < 1 || editor->vertexCount() > MaxVertices) {
     return;
   }
+  const std::weak_ptr<bool> guard = alive_;
   QString path = services_.Files.SaveFileName(editor, QStringLiteral("Save the graph"),
                                               QStringLiteral("TSP graph (*.tspgraph)"),
                                               QStringLiteral("graph.tspgraph"));
-  if (path.isEmpty()) return;
+  // The boxes to save are the editor's that asked, if it is still there.
+  if (path.isEmpty() || guard.expired() || !matrixEditor_->Holds(editor)) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tspgraph");
   // The iteration count as typed, unless the screen now holds another than the editor took.
   const VertexCountScreen* typed = vertexCountScreen_->Get();
@@ -262,13 +269,23 @@ bool Navigator::anyShown() const {
 }
 
 // The check waits until the handler that hid or unloaded a window has finished, so that a
-// handler that unloads one window and then shows another never ends the application.
+// handler that unloads one window and then shows another never ends the application. A
+// dialog's event loop runs the timer too, inside such a handler: then the check starts again
+// once the dialogs have closed.
 void Navigator::scheduleEndCheck() {
   if (endCheckPending_) return;
   endCheckPending_ = true;
   QTimer::singleShot(0, QCoreApplication::instance(), [this, guard = std::weak_ptr<bool>(alive_)] {
     if (guard.expired()) return;
-    checkEnd();
+    if (!ui::WindowsBlocked()) {
+      checkEnd();
+      return;
+    }
+    ui::WhenWindowsFree(QCoreApplication::instance(), [this, guard] {
+      if (guard.expired()) return;
+      endCheckPending_ = false;
+      scheduleEndCheck();
+    });
   });
 }
 

@@ -56,7 +56,7 @@ class Navigator {
   EdgeIdView* createEdgeIdView();
   CompareWindow* createCompareWindow();
 
-  void askForGraphFile(QWidget* parent);
+  void askForGraphFile(const ui::WindowSlotBase& asker, ui::Window* window);
   void saveGraphFile();
   void showComparison();
   // Plays a row of the comparison on the graph view, when it still shows the compared graph.

@@ -4,17 +4,22 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSettings>
 #include <chrono>
+
+#include "ui/dialog_gate.h"
 
 namespace tsp::ui {
 
 void MessageBox::Show(const QString& text) {
+  const DialogScope open;
   ++openBoxes_;
   Present(text);
   --openBoxes_;
 }
 
+// Without a parent: no window's end can take the box with it.
 void QtMessageBox::Present(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
@@ -36,14 +41,42 @@ QString Remember(const QString& chosen) {
 
 }  // namespace
 
-QString QtFileDialog::OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
-  return Remember(QFileDialog::getOpenFileName(parent, caption, LastFolder(), filter));
+QString FileDialog::OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
+  const DialogScope open;
+  return PresentOpen(parent, caption, filter);
 }
 
-QString QtFileDialog::SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                                   const QString& suggestedName) {
-  return Remember(QFileDialog::getSaveFileName(parent, caption,
-                                               QDir(LastFolder()).filePath(suggestedName), filter));
+QString FileDialog::SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& suggestedName) {
+  const DialogScope open;
+  return PresentSave(parent, caption, filter, suggestedName);
+}
+
+QString QtFileDialog::PresentOpen(QWidget* parent, const QString& caption, const QString& filter) {
+  return Ask(parent, caption, filter, QFileDialog::AcceptOpen, LastFolder());
+}
+
+QString QtFileDialog::PresentSave(QWidget* parent, const QString& caption, const QString& filter,
+                                  const QString& suggestedName) {
+  return Ask(parent, caption, filter, QFileDialog::AcceptSave,
+             QDir(LastFolder()).filePath(suggestedName));
+}
+
+// On the heap, watched: should its parent go while it is open, Qt deletes the dialog, its
+// event loop ends as cancelled and nothing here touches it again. A stack dialog (as in
+// QFileDialog's static functions) would be freed a second time.
+QString QtFileDialog::Ask(QWidget* parent, const QString& caption, const QString& filter,
+                          QFileDialog::AcceptMode mode, const QString& start) {
+  QPointer<QFileDialog> dialog = new QFileDialog(parent, caption, start, filter);
+  dialog->setOptions(options_);
+  dialog->setAcceptMode(mode);
+  dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                      : QFileDialog::AnyFile);
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  if (dialog.isNull()) return {};
+  const QStringList chosen = dialog->selectedFiles();
+  delete dialog.data();
+  return accepted && !chosen.isEmpty() ? Remember(chosen.first()) : QString();
 }
 
 double SteadyClock::Seconds() {

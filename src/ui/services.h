@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
+#include <cstdint>
 
 class QWidget;
-#include <cstdint>
 
 namespace tsp::ui {
 
@@ -14,9 +15,9 @@ inline const QString ApplicationTitle = QStringLiteral("TSP Simulator");
 class MessageBox {
  public:
   virtual ~MessageBox() = default;
-  // Returns when the box is closed.
+  // Returns when the box is closed. While it is open the program's windows do nothing.
   void Show(const QString& text);
-  // While a box is open its nested event loop still delivers timer ticks.
+  // Whether a box is open; the windows' timers are silent meanwhile (ui/dialog_gate.h).
   bool IsOpen() const { return openBoxes_ > 0; }
 
  protected:
@@ -64,19 +65,35 @@ class FixedRandomSource final : public RandomSource {
 class FileDialog {
  public:
   virtual ~FileDialog() = default;
-  // The chosen file, empty when the dialog was cancelled.
-  virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
-  virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                               const QString& suggestedName) = 0;
+  // The chosen file, empty when the dialog was cancelled. While the dialog is open the
+  // program's windows do nothing; parent may be gone when it returns.
+  QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter);
+  QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                       const QString& suggestedName);
+
+ protected:
+  virtual QString PresentOpen(QWidget* parent, const QString& caption, const QString& filter) = 0;
+  virtual QString PresentSave(QWidget* parent, const QString& caption, const QString& filter,
+                              const QString& suggestedName) = 0;
 };
 
 // Qt's dialogs, starting in the folder of the last file chosen in any of them; the folder is
 // kept in the settings from one start of the program to the next.
 class QtFileDialog final : public FileDialog {
  public:
-  QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override;
-  QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                       const QString& suggestedName) override;
+  // Tests ask for Qt's own dialog (QFileDialog::DontUseNativeDialog), whatever the desktop.
+  explicit QtFileDialog(QFileDialog::Options options = {}) : options_(options) {}
+
+ protected:
+  QString PresentOpen(QWidget* parent, const QString& caption, const QString& filter) override;
+  QString PresentSave(QWidget* parent, const QString& caption, const QString& filter,
+                      const QString& suggestedName) override;
+
+ private:
+  QString Ask(QWidget* parent, const QString& caption, const QString& filter,
+              QFileDialog::AcceptMode mode, const QString& start);
+
+  QFileDialog::Options options_;
 };
 
 // What the windows reach the outside world through.

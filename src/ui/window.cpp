@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include "ui/dialog_gate.h"
 #include "ui/geometry.h"
 
 namespace tsp::ui {
@@ -16,6 +17,7 @@ Window::Window(const QString& title, int widthTwips, int heightTwips, const QCol
   palette.setColor(QPalette::Window, background);
   setPalette(palette);
   setAutoFillBackground(true);
+  WatchWindows();
 }
 
 void Window::closeEvent(QCloseEvent* event) {
@@ -59,7 +61,9 @@ void WindowSlotBase::Unload() {
   // A window on its way out must not tick any more.
   for (QTimer* timer : window->findChildren<QTimer*>()) timer->stop();
   window->hide();
-  window->deleteLater();
+  // Never inside a dialog's event loop: the window may own the dialog, or have opened it and
+  // still be waiting for its answer.
+  WhenWindowsFree(window, [window] { window->deleteLater(); });
   onChange_();
 }
 

@@ -10,7 +10,8 @@ namespace tsp::ui {
 
 // A top-level window of the simulator: a fixed client area given in twips, its own name as
 // title. The title-bar close button does not close the window by itself; it asks whoever
-// holds the window to unload it.
+// holds the window to unload it. While a dialog of the program is open, the window's controls
+// do nothing (ui/dialog_gate.h).
 class Window : public QWidget {
   Q_OBJECT
 
@@ -38,9 +39,13 @@ class WindowSlotBase {
 
   bool IsLoaded() const { return window_ != nullptr; }
   bool IsShown() const { return window_ != nullptr && window_->isVisible(); }
+  // Whether window is the one loaded here: what holds on to a window across a dialog asks
+  // this before using it again.
+  bool Holds(const Window* window) const { return window != nullptr && window_ == window; }
   void Hide();
   // Removes the window with all its controls and contents. Deletion waits for the event
-  // loop, since the handler that asks for it may belong to the window itself.
+  // loop, since the handler that asks for it may belong to the window itself, and for every
+  // open dialog to close.
   void Unload();
 
  protected:

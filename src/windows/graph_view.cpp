@@ -122,10 +122,10 @@ void GraphView::addRuns() {
     if (runs_[r].Button != nullptr) {
       connect(runs_[r].Button, &QPushButton::clicked, this, [this, r] { pressRun(r); });
     }
-    // An animation waits while any message box is open: its end would open a second box over
-    // the first one (an input message of the matrix editor, say).
+    // No tick arrives while a dialog is open (ui/dialog_gate.h): an animation's end would
+    // open a second box over the first one (an input message of the matrix editor, say).
     connect(runs_[r].Timer, &ui::Timer::ticked, this, [this, r] {
-      if (!services_.Messages.IsOpen() && r == playing_) playTick();
+      if (r == playing_) playTick();
     });
   }
   runs_[1].Button->setEnabled(false);

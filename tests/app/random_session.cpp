@@ -20,11 +20,13 @@
 #include <random>
 
 #include "app/random_text.h"
-#include "core/lesson/animation.h"
 #include "core/graph/matrix.h"
+#include "core/lesson/animation.h"
 #include "core/text/number_text.h"
 #include "support/session_helpers.h"
+#include "support/widget_helpers.h"
 #include "ui/canvas.h"
+#include "ui/dialog_gate.h"
 #include "ui/timer.h"
 #include "windows/compare_window.h"
 
@@ -262,15 +264,6 @@ const char* KindName(Act kind) {
   return "";
 }
 
-// The session ticks the animations itself; real 500 ms ticks in between would make a session
-// depend on how fast the machine runs it.
-class SwallowAnimationTimers final : public QObject {
- public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    return event->type() == QEvent::Timer && qobject_cast<ui::Timer*>(watched) != nullptr;
-  }
-};
-
 constexpr int RunCount = 4;
 enum RunId { TreeRun, TourRun, CycleRun, OptimumRun };
 const std::array<QString, RunCount> TimerNames = {"Timer1", "Timer2", "Timer3", "OptimumTimer"};
@@ -280,13 +273,11 @@ const std::array<const char*, RunCount> RunButtons = {"Command2", "Command4", "C
 // Drives the real windows and checks, after every action, what the user sees.
 class Session {
  public:
-  Session() {
-    qApp->installEventFilter(&swallow_);
+  explicit Session(bool pressWhileDialogsOpen = false)
+      : pressWhileDialogsOpen_(pressWhileDialogsOpen) {
     QFile broken(FilePath(BrokenFile));
     if (broken.open(QIODevice::WriteOnly)) broken.write("{\"vertices\": ");
   }
-  ~Session() { qApp->removeEventFilter(&swallow_); }
-
   QString Perform(const Action& action);
   Action Pick(std::mt19937& random);
   const SessionCounts& Counts() const { return counts_; }
@@ -314,6 +305,8 @@ class Session {
   Before Capture() const;
   bool Execute(const Action& action);
   void Tick(int timer);
+  void PressBlockedWindows();
+  QString ChangedSince(const Before& before) const;
   void Fail(const QString& reason) {
     if (failure_.isEmpty()) failure_ = reason;
   }
@@ -363,10 +356,13 @@ class Session {
     return QFileInfo(answer).suffix().isEmpty() ? answer + QStringLiteral(".tspgraph") : answer;
   }
 
+  // The session ticks the animations itself.
   SwallowAnimationTimers swallow_;
   std::unique_ptr<TestApp> app_;
   QString failure_;
   int nestedTicks_ = 0;
+  bool pressWhileDialogsOpen_ = false;
+  std::optional<std::mt19937> whileOpen_;  // the presses of the action's dialogs
   int openBoxes_ = 0;
   // The counts as accepted on the vertex-count screen for the open editor.
   QString acceptedVertexCount_;
@@ -409,8 +405,8 @@ Session::Before Session::Capture() const {
 
 void Session::Tick(int timer) {
   const qsizetype before = app_->Messages.Texts.size();
-  // A tick while a box is open does nothing.
-  const bool plays = !app_->Messages.IsOpen() && timer == playing_;
+  // A tick while a dialog is open does nothing.
+  const bool plays = !ui::WindowsBlocked() && timer == playing_;
   if (plays) {
     ++position_;
     moved_ = true;
@@ -434,8 +430,10 @@ bool Session::Execute(const Action& action) {
           if (TimerOf(t) != nullptr && TimerOf(t)->Enabled()) Tick(t);
         }
       }
+      PressBlockedWindows();
       --openBoxes_;
     };
+    app_->Files.OnAsk = [this] { PressBlockedWindows(); };
     app_->App->start();
     return true;
   }
@@ -488,6 +486,83 @@ bool Session::Execute(const Action& action) {
   return true;
 }
 
+// What the dialog's blocked windows show and do, against before: empty when nothing changed.
+QString Session::ChangedSince(const Before& before) const {
+  for (int w = 0; w < WindowCount; ++w) {
+    if (At(w) != before.Windows[w].data() || Shown(w) != before.Shown[w])
+      return Titles[w] + QStringLiteral(" was loaded, unloaded, shown or hidden");
+    if (At(w) == nullptr) continue;
+    const BoxTexts texts = TextsOf(At(w));
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+      if (before.Texts[w].value(it.key()) != it.value())
+        return QStringLiteral("%1 %2 became \"%3\"").arg(Titles[w], it.key(), it.value().left(40));
+    }
+  }
+  for (int t = 0; t < RunCount; ++t) {
+    if ((TimerOf(t) != nullptr && TimerOf(t)->Enabled()) != before.TimersOn[t])
+      return TimerNames[t] + QStringLiteral(" was switched");
+  }
+  if (app_->Messages.Texts.size() != before.Messages)
+    return QStringLiteral("a message box opened: ") + app_->Messages.Texts.back();
+  if (app_->Files.Asked != before.Asked) return QStringLiteral("a second file dialog opened");
+  if (app_->Ends != before.Ends) return QStringLiteral("the program ended");
+  return {};
+}
+
+// Inside a dialog's event loop: what reaches the windows it blocks, whatever Qt's modality
+// stops (an accessibility press is a click()), changes nothing. Whatever the loop would run
+// meanwhile (timers, deferred deletions) runs after each.
+void Session::PressBlockedWindows() {
+  if (!whileOpen_) return;
+  std::mt19937& random = *whileOpen_;
+  const Before before = Capture();
+  const int presses = std::uniform_int_distribution<int>(2, 5)(random);
+  for (int i = 0; i < presses && failure_.isEmpty(); ++i) {
+    std::vector<std::function<QString()>> choices;
+    for (int w = 0; w < WindowCount; ++w) {
+      ui::Window* window = At(w);
+      if (window == nullptr || !window->isVisible()) continue;
+      const QString& title = Titles[w];
+      choices.push_back([window, title] {
+        window->close();
+        return QStringLiteral("close ") + title;
+      });
+      for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisible() || !child->isEnabled()) continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+          choices.push_back([button, title] {
+            const QString name = button->objectName();
+            button->click();
+            return QStringLiteral("click ") + title + u'/' + name;
+          });
+        } else if (IsBox(child) && !IsReadOnly(child)) {
+          choices.push_back([child, title] {
+            const QString name = child->objectName();
+            QTest::keyClick(child, Qt::Key_7);
+            return QStringLiteral("key 7 in ") + title + u'/' + name;
+          });
+        }
+      }
+    }
+    for (int t = 0; t < RunCount; ++t) {
+      if (TimerOf(t) == nullptr || !TimerOf(t)->Enabled()) continue;
+      choices.push_back([this, t] {
+        TimerOf(t)->fire();
+        return QStringLiteral("tick ") + TimerNames[t];
+      });
+    }
+    if (choices.empty()) return;
+    const auto pick = std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random);
+    const QString done = choices[pick]();
+    ++counts_.PressesWhileOpen;
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString changed = ChangedSince(before);
+    if (!changed.isEmpty())
+      Fail(QStringLiteral("while a dialog was open, %1: %2").arg(done, changed));
+  }
+}
+
 QString Session::Perform(const Action& action) {
   failure_.clear();
   tickMessages_.clear();
@@ -507,8 +582,10 @@ QString Session::Perform(const Action& action) {
   moved_ = false;
   if (IsOpenClick(action) && saved_.contains(action.Text)) opening_ = saved_.value(action.Text);
   nestedTicks_ = action.NestedTicks;
+  if (action.PressesWhileOpen != 0) whileOpen_.emplace(action.PressesWhileOpen);
   const bool done = Execute(action);
   nestedTicks_ = 0;
+  whileOpen_.reset();
   if (!done) return QStringLiteral("the action is not possible in this state");
   app_->Settle();
 
@@ -1196,6 +1273,9 @@ Action Session::Pick(std::mt19937& random) {
   Action action = choices[std::discrete_distribution<int>(weights.begin(), weights.end())(random)];
   if (action.Kind == Act::Click && running && uniform(0, 2) == 0)
     action.NestedTicks = uniform(1, 3);
+  if (pressWhileDialogsOpen_ && (action.Kind == Act::Click || action.Kind == Act::Tick) &&
+      uniform(0, 1) == 0)
+    action.PressesWhileOpen = static_cast<unsigned>(uniform(1, 1 << 30));
   // The file the dialog answers with: mostly a good one, now and then one that fails.
   const int file = uniform(0, 99);
   if (IsOpenClick(action) && file >= 15) {
@@ -1258,33 +1338,37 @@ QString Reason(const QString& failure) {
 }  // namespace
 
 Action::Action(Act kind, const char* window, const char* control, const char16_t* text,
-               int nestedTicks)
+               int nestedTicks, unsigned pressesWhileOpen)
     : Action(kind, QString::fromLatin1(window), QString::fromLatin1(control),
-             QString::fromUtf16(text), nestedTicks) {}
+             QString::fromUtf16(text), nestedTicks, pressesWhileOpen) {}
 
-Action::Action(Act kind, QString window, QString control, QString text, int nestedTicks)
+Action::Action(Act kind, QString window, QString control, QString text, int nestedTicks,
+               unsigned pressesWhileOpen)
     : Kind(kind),
       Window(std::move(window)),
       Control(std::move(control)),
       Text(std::move(text)),
-      NestedTicks(nestedTicks) {}
+      NestedTicks(nestedTicks),
+      PressesWhileOpen(pressesWhileOpen) {}
 
 QString ActionListCode(const std::vector<Action>& actions) {
   QString code;
   for (const Action& a : actions) {
     code += QStringLiteral("    {Act::%1").arg(QLatin1String(KindName(a.Kind)));
     if (a.Kind != Act::Start) code += QStringLiteral(", \"%1\", \"%2\"").arg(a.Window, a.Control);
-    if (!a.Text.isEmpty() || a.NestedTicks != 0)
+    const bool presses = a.PressesWhileOpen != 0;
+    if (!a.Text.isEmpty() || a.NestedTicks != 0 || presses)
       code += QStringLiteral(", ") + Char16Literal(a.Text);
-    if (a.NestedTicks != 0) code += QStringLiteral(", %1").arg(a.NestedTicks);
+    if (a.NestedTicks != 0 || presses) code += QStringLiteral(", %1").arg(a.NestedTicks);
+    if (presses) code += QStringLiteral(", %1u").arg(a.PressesWhileOpen);
     code += QStringLiteral("},\n");
   }
   return code;
 }
 
-SessionResult RunRandomSession(unsigned seed, int actionCount) {
+SessionResult RunRandomSession(unsigned seed, int actionCount, bool pressWhileDialogsOpen) {
   std::mt19937 random(seed);
-  Session session;
+  Session session(pressWhileDialogsOpen);
   SessionResult result;
   for (int i = 0; i < actionCount && result.Failure.isEmpty(); ++i) {
     result.Performed.push_back(session.Pick(random));

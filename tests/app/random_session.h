@@ -19,8 +19,9 @@ enum class Act {
 // be written down as code and replayed.
 struct Action {
   Action(Act kind, const char* window = "", const char* control = "", const char16_t* text = u"",
-         int nestedTicks = 0);
-  Action(Act kind, QString window, QString control, QString text = {}, int nestedTicks = 0);
+         int nestedTicks = 0, unsigned pressesWhileOpen = 0);
+  Action(Act kind, QString window, QString control, QString text = {}, int nestedTicks = 0,
+         unsigned pressesWhileOpen = 0);
 
   Act Kind;
   QString Window;
@@ -29,6 +30,10 @@ struct Action {
   // Ticks of the running animation while a message box raised by this action is open (the
   // real box runs a nested event loop in which timers keep firing).
   int NestedTicks = 0;
+  // While a dialog this action raises is open (a message box or a file dialog): presses,
+  // keys, close requests and ticks on the windows it blocks, drawn from a generator with this
+  // seed; 0 for none. Qt's modality does not stop an accessibility action or click().
+  unsigned PressesWhileOpen = 0;
 };
 
 // The actions as C++ initialisers, ready to paste into a replay test.
@@ -41,6 +46,7 @@ struct SessionCounts {
   int TreeRunEnds = 0;
   int TourRunEnds = 0;
   int Rejections = 0;  // messages about a wrong input
+  int PressesWhileOpen = 0;
 };
 
 struct SessionResult {
@@ -50,8 +56,9 @@ struct SessionResult {
 };
 
 // Starts the program and lets a seeded generator pick actionCount actions a user could take,
-// checking after each what the user sees.
-SessionResult RunRandomSession(unsigned seed, int actionCount);
+// checking after each what the user sees. With pressWhileDialogsOpen, half the clicks and
+// ticks also press the blocked windows while a dialog they raise is open.
+SessionResult RunRandomSession(unsigned seed, int actionCount, bool pressWhileDialogsOpen = false);
 
 // Performs the actions in order; stops at the first failed check.
 SessionResult Replay(const std::vector<Action>& actions);

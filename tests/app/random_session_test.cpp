@@ -37,6 +37,20 @@ TEST_P(RandomSession, KeepsEveryCheck) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomSession, ::testing::Range(0u, 20u));
 
+// Half the clicks and ticks also press the windows a dialog they raise blocks, while it is
+// open; nothing may change until it closes.
+class RandomSessionWithDialogsOpen : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomSessionWithDialogsOpen, KeepsEveryCheck) {
+  const SessionResult result = RunRandomSession(1000 + GetParam(), ActionsPerSeed, true);
+  if (!result.Failure.isEmpty()) ReportFailure(1000 + GetParam(), result);
+  ASSERT_TRUE(result.Failure.isEmpty()) << qPrintable(result.Failure);
+  std::printf("%d presses while a dialog was open\n", result.Counts.PressesWhileOpen);
+  EXPECT_GT(result.Counts.PressesWhileOpen, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(DialogSeeds, RandomSessionWithDialogsOpen, ::testing::Range(0u, 2u));
+
 void ExpectClean(const std::vector<Action>& actions) {
   const SessionResult result = Replay(actions);
   EXPECT_TRUE(result.Failure.isEmpty()) << qPrintable(result.Failure);
@@ -105,6 +119,19 @@ TEST(RecordedSession, OptimumWithoutATourDuringTheLightCycle) {
       {Act::Tick, "Form4", "Timer3"},
       {Act::Click, "Form4", "OptimumButton"},
       {Act::Click, "Form4", "StepBackButton"},
+  });
+}
+
+TEST(RecordedSession, GraphViewPressedWhileTheSaveDialogIsOpen) {
+  // "View LineID repartitions", pressed by click() while the editor's save dialog was open,
+  // loaded the edge-identifier view inside the dialog's event loop.
+  ExpectClean({
+      {Act::Start},
+      {Act::Click, "Form1", "Command1", u"", 0, 566396838u},
+      {Act::Paste, "Form2", "Text3", u"8"},
+      {Act::Click, "Form2", "Command1", u"", 0, 852360091u},
+      {Act::Click, "Form3", "Command1"},
+      {Act::Click, "Form3", "SaveButton", u"graph3", 0, 342913593u},
   });
 }
 

@@ -4,7 +4,9 @@
 
 namespace tsp::testing {
 
-TestApp::TestApp() : App(std::make_unique<Navigator>(ui::Services{Messages, Time, Random, Files})) {
+TestApp::TestApp(ui::FileDialog* files)
+    : App(std::make_unique<Navigator>(
+          ui::Services{Messages, Time, Random, files != nullptr ? *files : Files})) {
   App->setOnEnd([this] { ++Ends; });
 }
 

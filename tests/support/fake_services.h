@@ -38,16 +38,21 @@ class ManualClock final : public ui::Clock {
 // (the dialog was cancelled).
 class ScriptedFileDialog final : public ui::FileDialog {
  public:
-  QString OpenFileName(QWidget*, const QString&, const QString&) override { return Next(); }
-  QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-    return Next();
-  }
   QStringList Names;
   int Asked = 0;
+  // Runs while the "dialog is open", for tests that check what happens meanwhile.
+  std::function<void()> OnAsk;
+
+ protected:
+  QString PresentOpen(QWidget*, const QString&, const QString&) override { return Next(); }
+  QString PresentSave(QWidget*, const QString&, const QString&, const QString&) override {
+    return Next();
+  }
 
  private:
   QString Next() {
     ++Asked;
+    if (OnAsk) OnAsk();
     return Names.isEmpty() ? QString() : Names.takeFirst();
   }
 };
@@ -55,7 +60,8 @@ class ScriptedFileDialog final : public ui::FileDialog {
 // The application's windows wired to recording services; the end of the application is
 // counted, not acted on.
 struct TestApp {
-  TestApp();
+  // files replaces the scripted dialog (Qt's own, say).
+  explicit TestApp(ui::FileDialog* files = nullptr);
   ~TestApp();
 
   // Lets queued work run: deferred deletions of unloaded windows and the end-of-application

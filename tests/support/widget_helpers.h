@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -37,6 +38,17 @@ inline void Fire(const QWidget* window, const QString& timer, int ticks = 1) {
 inline bool Running(const QWidget* window, const QString& timer) {
   return Find<ui::Timer>(window, timer)->Enabled();
 }
+
+// While it exists the animation timers' own ticks are dropped: a test that ticks them itself
+// does not depend on how fast the machine runs it.
+class SwallowAnimationTimers final : public QObject {
+ public:
+  SwallowAnimationTimers() { qApp->installEventFilter(this); }
+  ~SwallowAnimationTimers() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return event->type() == QEvent::Timer && qobject_cast<ui::Timer*>(watched) != nullptr;
+  }
+};
 
 // The widget that Tab moves to from w: the next one in the focus chain that takes focus by
 // Tab and is not hidden within its window.
