@@ -20,6 +20,7 @@
 #include <random>
 
 #include "app/random_text.h"
+#include "core/algorithms/algorithm_table.h"
 #include "core/graph/matrix.h"
 #include "core/lesson/animation.h"
 #include "core/text/number_text.h"
@@ -29,6 +30,7 @@
 #include "ui/dialog_gate.h"
 #include "ui/timer.h"
 #include "windows/compare_window.h"
+#include "windows/graph_view.h"
 
 namespace tsp::testing {
 namespace {
@@ -264,11 +266,22 @@ const char* KindName(Act kind) {
   return "";
 }
 
-constexpr int RunCount = 4;
-enum RunId { TreeRun, TourRun, CycleRun, OptimumRun };
-const std::array<QString, RunCount> TimerNames = {"Timer1", "Timer2", "Timer3", "OptimumTimer"};
+constexpr int RunCount = 5;
+// The graph view's own runs, then the plays that the comparison's rows start.
+enum RunId { TreeRun, TourRun, CycleRun, OptimumRun, PlayRun };
+const std::array<QString, RunCount> TimerNames = {"Timer1", "Timer2", "Timer3", "OptimumTimer",
+                                                  "PlayTimer"};
 const std::array<const char*, RunCount> RunButtons = {"Command2", "Command4", "Command6",
-                                                      "OptimumButton"};
+                                                      "OptimumButton", ""};
+
+// The row of the table of algorithms behind a "Play" of the comparison.
+const AlgorithmRow* PlayedRow(const Action& action) {
+  if (action.Kind != Act::Click || action.Window != Titles[FC] ||
+      !action.Control.startsWith(QLatin1String("Play_"))) {
+    return nullptr;
+  }
+  return FindAlgorithm(action.Control.mid(5).toStdString());
+}
 
 // Drives the real windows and checks, after every action, what the user sees.
 class Session {
@@ -316,6 +329,12 @@ class Session {
   static bool IsClick(const Action& a, int window, const char* button) {
     return a.Kind == Act::Click && a.Window == Titles[window] && a.Control == QLatin1String(button);
   }
+  // The run a click starts: one of the view's buttons, or a row of the comparison.
+  static bool Starts(const Action& a, int run) {
+    return run == PlayRun ? PlayedRow(a) != nullptr : IsClick(a, F4, RunButtons[run]);
+  }
+  // A play of the comparison lists in the tree's box unless it plays a tour.
+  bool PlaysTree() const { return playing_ == TreeRun || (playing_ == PlayRun && !played_.IsTour); }
 
   void CheckMessages(const Action& action, const Before& before);
   void CheckEnd(const Before& before);
@@ -375,6 +394,7 @@ class Session {
   // The last run started on the graph view, as the user drove it.
   bool hasRun_ = false;
   int playing_ = TreeRun;
+  Animation played_;    // what the comparison's play plays, from the table of algorithms
   int position_ = 0;    // ticks played
   bool ended_ = false;  // the tick at position_ showed the end message
   bool paused_ = false;
@@ -906,8 +926,8 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
   if (IsClick(action, F4, "Command2")) allowView({"Text4"});
   if (IsClick(action, F4, "Command4")) allowView({"Text5", "Text10", "Text7"});
   if (IsClick(action, F4, "Command6")) allowView({"Text10", "Text7"});
-  for (const char* button : RunButtons) {
-    if (IsClick(action, F4, button)) allowView({"StepLine"});
+  for (int run = 0; run < RunCount; ++run) {
+    if (Starts(action, run)) allowView({"StepLine"});
   }
   // A step back shows the texts of one tick earlier.
   if (action.Kind == Act::Tick || action.NestedTicks > 0 || IsClick(action, F4, "StepBackButton") ||
@@ -917,7 +937,10 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
     allow(F2, QStringLiteral("Text3"));
     allow(F2, QStringLiteral("Text4"));
   }
-  if (IsClick(action, F4, "CompareButton")) allow(FC, QStringLiteral("GuaranteeText"));
+  if (IsClick(action, F4, "CompareButton")) {
+    allow(FC, QStringLiteral("GuaranteeText"));
+    allow(FC, QStringLiteral("BoundChain"));
+  }
 
   for (int w = 0; w < WindowCount; ++w) {
     const ui::Window* now = At(w);
@@ -966,6 +989,14 @@ void Session::CheckLists(const Action& action) {
   // Back at the start the boxes hold what they held before the run.
   if (run < 0 || (action.Kind != Act::Tick && (!moved_ || position_ == 0))) return;
   const int n = viewVertices_;
+  if (run == PlayRun) {
+    const PlayedTexts texts = TextsAfter(played_, std::min(position_, played_.TickCount()));
+    if (Text(view, played_.IsTour ? "Text7" : "Text6") != QString::fromStdString(texts.Edges))
+      Fail(QStringLiteral("the play lists \"%1\" where its animation lists \"%2\"")
+               .arg(Text(view, played_.IsTour ? "Text7" : "Text6"),
+                    QString::fromStdString(texts.Edges)));
+    return;
+  }
   if (run == TreeRun) {
     const auto tree = Pairs(Text(view, "Text6"));
     unsigned reached = 1;
@@ -1008,12 +1039,13 @@ void Session::CheckRunEnds(const Action& action, const Before& before) {
   for (int t = 0; t < RunCount; ++t) {
     // Resume goes on with the run last played.
     const bool resumed = IsClick(action, F4, "PauseButton") && t == playing_ && !paused_;
-    if (!before.TimersOn[t] && TimerOf(t)->Enabled() && !IsClick(action, F4, RunButtons[t]) &&
-        !resumed) {
+    if (!before.TimersOn[t] && TimerOf(t)->Enabled() && !Starts(action, t) && !resumed) {
       Fail(QStringLiteral("%1 switched on by another action").arg(TimerNames[t]));
     }
-    // The longest run plays a closed tour through ten vertices: ten steps, then its end.
-    if (TimerOf(t)->Enabled() && position_ > MaxVertices + 1) {
+    // The longest of the view's runs plays a closed tour through ten vertices: ten steps, then
+    // its end; a play of the comparison, its animation.
+    const int longest = t == PlayRun ? played_.TickCount() + 1 : MaxVertices + 1;
+    if (TimerOf(t)->Enabled() && position_ > longest) {
       Fail(QStringLiteral("%1 still runs after %2 ticks").arg(TimerNames[t]).arg(position_));
     }
   }
@@ -1021,6 +1053,20 @@ void Session::CheckRunEnds(const Action& action, const Before& before) {
   const int n = viewVertices_;
   for (const auto& [timer, message] : tickMessages_) {
     if (TimerOf(timer)->Enabled()) Fail(QStringLiteral("an ended animation still ticks"));
+    if (timer == PlayRun) {
+      // Its lists end as its animation does.
+      const PlayedTexts texts = TextsAfter(played_, played_.TickCount());
+      const bool listed = played_.IsTour
+                              ? Text(view, "Text7") == QString::fromStdString(texts.Edges) &&
+                                    Text(view, "Text8") == QString::fromStdString(texts.Weights) &&
+                                    Text(view, "Text9") == QString::number(texts.Weight)
+                              : Text(view, "Text6") == QString::fromStdString(texts.Edges);
+      if (message != QString::fromLatin1(played_.EndMessage) || !listed) {
+        Fail(QStringLiteral("the play ended with \"%1\", \"%2\", \"%3\"")
+                 .arg(message, Text(view, "Text6"), Text(view, "Text7")));
+      }
+      continue;
+    }
     if (timer == 0) {
       const auto tree = Pairs(Text(view, "Text6"));
       int weight = 0;
@@ -1085,9 +1131,14 @@ void Session::FollowPlayback(const Action& action, const Before& before) {
   }
   for (int t = 0; t < RunCount; ++t) {
     // The optimum of a graph without a tour starts nothing.
-    const bool started = IsClick(action, F4, RunButtons[t]) &&
-                         (t != OptimumRun || LightestTour(viewVertices_, viewLines_));
+    const bool started = Starts(action, t) &&
+                         (t != OptimumRun || LightestTour(viewVertices_, viewLines_)) &&
+                         (t != PlayRun || TimerOf(PlayRun)->Enabled());
     if (!started) continue;
+    if (t == PlayRun) {
+      const GraphView* view = app_->App->graphView().Get();
+      played_ = PlayedRow(action)->Run(*view->drawing()).Play;
+    }
     hasRun_ = true;
     playing_ = t;
     position_ = 0;
@@ -1122,7 +1173,7 @@ Session::Shot Session::TakeShot() const {
   Shot shot;
   static const std::vector<const char*> treeBoxes = {"Text6", "StepLine"};
   static const std::vector<const char*> tourBoxes = {"Text7", "Text8", "Text9", "StepLine"};
-  for (const char* box : playing_ == TreeRun ? treeBoxes : tourBoxes)
+  for (const char* box : PlaysTree() ? treeBoxes : tourBoxes)
     shot.Texts.append(Text(view, QLatin1String(box)));
   const ui::Canvas* canvas = view->findChild<ui::Canvas*>(QStringLiteral("Canvas"));
   for (std::size_t k = 0; k < viewLines_.size(); ++k)
@@ -1210,16 +1261,19 @@ void Session::CheckComparison(const Action& action) {
     return;
   }
   const auto* table = window->findChild<QTableWidget*>(QStringLiteral("CompareTable"));
-  const auto cell = [table](int row) {
-    const QTableWidgetItem* item = table->item(row, 2);
+  const auto cell = [table](std::string_view id) {
+    const auto rows = Algorithms();
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [id](const AlgorithmRow& r) { return r.Id == id; });
+    const QTableWidgetItem* item = table->item(static_cast<int>(row - rows.begin()), 2);
     return item != nullptr ? item->text() : QString();
   };
   const auto lightest = LightestTour(viewVertices_, viewLines_);
   const QString optimum = lightest ? QString::number(*lightest) : QStringLiteral("\u2013");
   const QString tree = QString::number(LeastTree(viewVertices_, viewLines_).first);
-  if (cell(3) != optimum || cell(0) != tree)
+  if (cell("optimum") != optimum || cell("spanning_tree") != tree)
     Fail(QStringLiteral("the comparison weighs tree %1 and optimum %2 where %3 and %4 were due")
-             .arg(cell(0), cell(3), tree, optimum));
+             .arg(cell("spanning_tree"), cell("optimum"), tree, optimum));
 }
 
 Action Session::Pick(std::mt19937& random) {
@@ -1257,8 +1311,9 @@ Action Session::Pick(std::mt19937& random) {
     const QString& title = Titles[w];
     for (const QPushButton* button : window->findChildren<QPushButton*>()) {
       if (!button->isVisible() || !button->isEnabled()) continue;
+      const bool play = button->objectName().startsWith(QLatin1String("Play_"));
       offer(Action(Act::Click, title, button->objectName()),
-            buttonWeights.value(title + u'/' + button->objectName(), 4));
+            buttonWeights.value(title + u'/' + button->objectName(), play ? 0.5 : 4));
     }
     offer(Action(Act::Close, title, {}), 0.3);
     if (w != FC) offer(Action(Act::Type, title, {}), w == F3 ? 24 : 8);
