@@ -112,14 +112,14 @@ int main(int argc, char* argv[]) {
   bool ok = true;
 
   navigator.start();
-  tsp::StartScreen* start = navigator.startScreen().Get();
+  tsp::StartScreen* start = navigator.window<tsp::StartScreen>().Get();
   ok &= shoot.Save(start, QStringLiteral("form1-start"));
   Click(start, "Command2");
-  ok &= shoot.Save(navigator.helpScreen().Get(), QStringLiteral("form6-help"));
-  navigator.helpScreen().Unload();
+  ok &= shoot.Save(navigator.window<tsp::HelpScreen>().Get(), QStringLiteral("form6-help"));
+  navigator.window<tsp::HelpScreen>().Unload();
 
   Click(start, "Command1");
-  tsp::VertexCountScreen* count = navigator.vertexCountScreen().Get();
+  tsp::VertexCountScreen* count = navigator.window<tsp::VertexCountScreen>().Get();
   Type(count, QStringLiteral("Text3"), QStringLiteral("12"));
   Click(count, "Command1");
   ok &= shoot.Save(count, QStringLiteral("form2-vertex-count"), messages.Text);
@@ -127,7 +127,7 @@ int main(int argc, char* argv[]) {
   // A four-vertex matrix with one bad white box.
   Type(count, QStringLiteral("Text3"), QStringLiteral("4"));
   Click(count, "Command1");
-  tsp::MatrixEditor* editor = navigator.matrixEditor().Get();
+  tsp::MatrixEditor* editor = navigator.window<tsp::MatrixEditor>().Get();
   FillFourVertices(editor);
   Type(editor, QStringLiteral("Text1_12"), QStringLiteral("2"));
   Click(editor, "Command1");
@@ -138,12 +138,12 @@ int main(int argc, char* argv[]) {
   Type(count, QStringLiteral("Text3"), QStringLiteral("10"));
   Type(count, QStringLiteral("Text4"), QStringLiteral("1000"));
   Click(count, "Command1");
-  tsp::MatrixEditor* full = navigator.matrixEditor().Get();
+  tsp::MatrixEditor* full = navigator.window<tsp::MatrixEditor>().Get();
   Click(full, "Command4");
   Click(full, "Command5");
   messages.Text.clear();
   Click(full, "Command1");
-  tsp::GraphView* view = navigator.graphView().Get();
+  tsp::GraphView* view = navigator.window<tsp::GraphView>().Get();
   ok &= shoot.Save(view, QStringLiteral("form4-graph-view"));
 
   Click(view, "Command2");
@@ -176,9 +176,9 @@ int main(int argc, char* argv[]) {
   ok &= shoot.Save(view, QStringLiteral("form4-step-through"));
 
   Click(view, "CompareButton");
-  ok &= shoot.Save(navigator.compareWindow().Get(), QStringLiteral("compare-window"));
+  ok &= shoot.Save(navigator.window<tsp::CompareWindow>().Get(), QStringLiteral("compare-window"));
 
   Click(view, "Command3");
-  ok &= shoot.Save(navigator.edgeIdView().Get(), QStringLiteral("form5-line-ids"));
+  ok &= shoot.Save(navigator.window<tsp::EdgeIdView>().Get(), QStringLiteral("form5-line-ids"));
   return ok ? 0 : 1;
 }

@@ -19,88 +19,68 @@
 
 namespace tsp {
 
-template <class W>
-using Slot = ui::WindowSlot<W>;
+Navigator::Navigator(ui::Services services)
+    : services_(services),
+      windows_([this](auto window) { return create(window); },
+               [this] {
+                 updateComparison();
+                 scheduleEndCheck();
+               }) {}
 
-Navigator::Navigator(ui::Services services) : services_(services) {
-  const auto changed = [this] {
-    updateComparison();
-    scheduleEndCheck();
-  };
-  startScreen_ =
-      std::make_unique<Slot<StartScreen>>([this] { return createStartScreen(); }, changed);
-  helpScreen_ = std::make_unique<Slot<HelpScreen>>([this] { return createHelpScreen(); }, changed);
-  vertexCountScreen_ = std::make_unique<Slot<VertexCountScreen>>(
-      [this] { return createVertexCountScreen(); }, changed);
-  matrixEditor_ =
-      std::make_unique<Slot<MatrixEditor>>([this] { return createMatrixEditor(); }, changed);
-  graphView_ = std::make_unique<Slot<GraphView>>([this] { return createGraphView(); }, changed);
-  edgeIdView_ = std::make_unique<Slot<EdgeIdView>>([this] { return createEdgeIdView(); }, changed);
-  compareWindow_ =
-      std::make_unique<Slot<CompareWindow>>([this] { return createCompareWindow(); }, changed);
-}
-
-Navigator::~Navigator() {
-  compareWindow_.reset();
-  edgeIdView_.reset();
-  graphView_.reset();
-  matrixEditor_.reset();
-  vertexCountScreen_.reset();
-  helpScreen_.reset();
-  startScreen_.reset();
-}
+Navigator::~Navigator() = default;
 
 void Navigator::start() {
-  startScreen_->Show();
+  window<StartScreen>().Show();
 }
 
-StartScreen* Navigator::createStartScreen() {
+StartScreen* Navigator::create(std::type_identity<StartScreen>) {
   auto* screen = new StartScreen;
   QObject::connect(screen, &StartScreen::startRequested, screen, [this] {
-    vertexCountScreen_->Show();
-    startScreen_->Unload();
+    window<VertexCountScreen>().Show();
+    window<StartScreen>().Unload();
   });
-  QObject::connect(screen, &StartScreen::helpRequested, screen, [this] { helpScreen_->Show(); });
+  QObject::connect(screen, &StartScreen::helpRequested, screen,
+                   [this] { window<HelpScreen>().Show(); });
   QObject::connect(screen, &StartScreen::openRequested, screen,
-                   [this, screen] { askForGraphFile(*startScreen_, screen); });
+                   [this, screen] { askForGraphFile(window<StartScreen>(), screen); });
   return screen;
 }
 
-HelpScreen* Navigator::createHelpScreen() {
+HelpScreen* Navigator::create(std::type_identity<HelpScreen>) {
   auto* screen = new HelpScreen;
   QObject::connect(screen, &HelpScreen::backRequested, screen, [this] {
-    helpScreen_->Unload();
-    startScreen_->Show();
+    window<HelpScreen>().Unload();
+    window<StartScreen>().Show();
   });
   return screen;
 }
 
-VertexCountScreen* Navigator::createVertexCountScreen() {
+VertexCountScreen* Navigator::create(std::type_identity<VertexCountScreen>) {
   auto* screen = new VertexCountScreen(services_);
   QObject::connect(screen, &VertexCountScreen::continueRequested, screen, [this] {
-    matrixEditor_->Show();
-    vertexCountScreen_->Hide();
+    window<MatrixEditor>().Show();
+    window<VertexCountScreen>().Hide();
   });
   return screen;
 }
 
 // The editor's load step reads the counts from the vertex-count screen, loading it if need be.
-MatrixEditor* Navigator::createMatrixEditor() {
+MatrixEditor* Navigator::create(std::type_identity<MatrixEditor>) {
   auto* editor = new MatrixEditor(services_);
-  const VertexCountScreen& counts = vertexCountScreen_->Load();
+  const VertexCountScreen& counts = window<VertexCountScreen>().Load();
   editor->loadCounts(counts.vertexCountText(), counts.iterationText());
   QObject::connect(editor, &MatrixEditor::viewGraphRequested, editor, [this] {
-    graphView_->Show();
+    window<GraphView>().Show();
     updateComparison();
   });
   QObject::connect(editor, &MatrixEditor::resetRequested, editor, [this] {
-    matrixEditor_->Unload();
-    vertexCountScreen_->Show();
+    window<MatrixEditor>().Unload();
+    window<VertexCountScreen>().Show();
   });
   QObject::connect(editor, &MatrixEditor::exitRequested, editor,
-                   [this] { matrixEditor_->Unload(); });
+                   [this] { window<MatrixEditor>().Unload(); });
   QObject::connect(editor, &MatrixEditor::openRequested, editor,
-                   [this, editor] { askForGraphFile(*matrixEditor_, editor); });
+                   [this, editor] { askForGraphFile(window<MatrixEditor>(), editor); });
   QObject::connect(editor, &MatrixEditor::saveRequested, editor, [this] { saveGraphFile(); });
   return editor;
 }
@@ -108,17 +88,18 @@ MatrixEditor* Navigator::createMatrixEditor() {
 // The graph view's load step draws the editor's boxes, keeping one white "1" per vertex pair in
 // the editor too. It only ever opens from a validated editor; without one it stays empty
 // rather than draw boxes that nobody checked.
-GraphView* Navigator::createGraphView() {
+GraphView* Navigator::create(std::type_identity<GraphView>) {
   auto* view = new GraphView(services_);
   QObject::connect(view, &GraphView::rearrangeRequested, view, [this] { leaveGraphView(); });
-  QObject::connect(view, &GraphView::edgeIdsRequested, view, [this] { edgeIdView_->Show(); });
+  QObject::connect(view, &GraphView::edgeIdsRequested, view,
+                   [this] { window<EdgeIdView>().Show(); });
   QObject::connect(view, &GraphView::compareRequested, view, [this] { showComparison(); });
   QObject::connect(view, &GraphView::exitRequested, view, [this] {
-    graphView_->Unload();
-    matrixEditor_->Unload();
+    window<GraphView>().Unload();
+    window<MatrixEditor>().Unload();
   });
 
-  MatrixEditor* editor = matrixEditor_->Get();
+  MatrixEditor* editor = window<MatrixEditor>().Get();
   if (editor == nullptr) return view;
   const std::int16_t vertexCount = editor->vertexCount();
   if (vertexCount < 1 || vertexCount > MaxVertices) return view;
@@ -127,71 +108,73 @@ GraphView* Navigator::createGraphView() {
   editor->setWhiteTexts(texts.White);
   lastDrawing_ = BuildDrawing(vertexCount, texts);
   view->loadGraph(*lastDrawing_, editor->iterationCount());
-  if (EdgeIdView* grid = edgeIdView_->Get()) grid->showDrawing(&*lastDrawing_);
+  if (EdgeIdView* grid = window<EdgeIdView>().Get()) grid->showDrawing(&*lastDrawing_);
   return view;
 }
 
 void Navigator::leaveGraphView() {
-  graphView_->Unload();
-  if (matrixEditor_->IsLoaded()) {
-    matrixEditor_->Show();
+  window<GraphView>().Unload();
+  if (window<MatrixEditor>().IsLoaded()) {
+    window<MatrixEditor>().Show();
   } else {
-    vertexCountScreen_->Show();
+    window<VertexCountScreen>().Show();
   }
 }
 
-EdgeIdView* Navigator::createEdgeIdView() {
+EdgeIdView* Navigator::create(std::type_identity<EdgeIdView>) {
   auto* view = new EdgeIdView;
   view->showDrawing(lastDrawing_ ? &*lastDrawing_ : nullptr);
   QObject::connect(view, &EdgeIdView::returnRequested, view, [this] {
-    if (graphView_->IsLoaded()) {
-      graphView_->Show();
-      edgeIdView_->Unload();
+    if (window<GraphView>().IsLoaded()) {
+      window<GraphView>().Show();
+      window<EdgeIdView>().Unload();
       return;
     }
     // The graph view is gone: back to the matrix editor rather than load a graph view from
     // boxes that were never validated.
-    edgeIdView_->Unload();
-    if (matrixEditor_->IsLoaded()) {
-      matrixEditor_->Show();
+    window<EdgeIdView>().Unload();
+    if (window<MatrixEditor>().IsLoaded()) {
+      window<MatrixEditor>().Show();
     } else {
-      vertexCountScreen_->Show();
+      window<VertexCountScreen>().Show();
     }
   });
   return view;
 }
 
-CompareWindow* Navigator::createCompareWindow() {
-  auto* window = new CompareWindow;
-  QObject::connect(window, &CompareWindow::closeRequested, window,
-                   [this] { compareWindow_->Unload(); });
-  QObject::connect(window, &CompareWindow::playRequested, window,
+CompareWindow* Navigator::create(std::type_identity<CompareWindow>) {
+  auto* comparison = new CompareWindow;
+  QObject::connect(comparison, &CompareWindow::closeRequested, comparison,
+                   [this] { window<CompareWindow>().Unload(); });
+  QObject::connect(comparison, &CompareWindow::playRequested, comparison,
                    [this](const QString& id) { playCompared(id); });
-  return window;
+  return comparison;
 }
 
 // Computed afresh every time it opens, from the graph on view.
 void Navigator::showComparison() {
-  const GraphView* view = graphView_->Get();
+  const GraphView* view = window<GraphView>().Get();
   if (view == nullptr || !view->drawing()) return;
   compared_ = *view->drawing();
-  CompareWindow& window = compareWindow_->Show();
-  window.showReport(MakeReport(*compared_));
-  window.setPlayable(true);
+  CompareWindow& comparison = window<CompareWindow>().Show();
+  comparison.showReport(MakeReport(*compared_));
+  comparison.setPlayable(true);
 }
 
 bool Navigator::graphViewShowsCompared() const {
-  const GraphView* view = graphView_->Get();
+  const GraphView* view = window<GraphView>().Get();
   return view != nullptr && view->drawing() && compared_ && *view->drawing() == *compared_;
 }
 
 void Navigator::updateComparison() {
-  if (CompareWindow* window = compareWindow_->Get()) window->setPlayable(graphViewShowsCompared());
+  if (CompareWindow* comparison = window<CompareWindow>().Get()) {
+    comparison->setPlayable(graphViewShowsCompared());
+  }
 }
 
 void Navigator::playCompared(const QString& id) {
   if (!graphViewShowsCompared()) return;
-  graphView_->Show().playAlgorithm(id.toStdString());
+  window<GraphView>().Show().playAlgorithm(id.toStdString());
 }
 
 // The answer counts only while the window that asked is still loaded: its dialog blocks every
@@ -208,7 +191,7 @@ void Navigator::askForGraphFile(const ui::WindowSlotBase& asker, ui::Window* win
 
 bool Navigator::openGraphFile(const QString& path) {
   // A CSV matrix keeps the iteration count typed so far, "1" when nothing was.
-  const VertexCountScreen* typed = vertexCountScreen_->Get();
+  const VertexCountScreen* typed = window<VertexCountScreen>().Get();
   const QString iterations = typed != nullptr && !typed->iterationText().isEmpty()
                                  ? typed->iterationText()
                                  : QStringLiteral("1");
@@ -227,17 +210,18 @@ bool Navigator::openGraphFile(const QString& path) {
     return false;
   }
   // Through the same steps as typing the counts and pressing "Continue".
-  vertexCountScreen_->Load().setCounts(QString::number(document.VertexCount), iterationText);
-  matrixEditor_->Unload();
-  matrixEditor_->Show().setTexts(BoxTextsOf(document));
-  vertexCountScreen_->Hide();
-  startScreen_->Unload();
-  helpScreen_->Unload();
+  window<VertexCountScreen>().Load().setCounts(QString::number(document.VertexCount),
+                                               iterationText);
+  window<MatrixEditor>().Unload();
+  window<MatrixEditor>().Show().setTexts(BoxTextsOf(document));
+  window<VertexCountScreen>().Hide();
+  window<StartScreen>().Unload();
+  window<HelpScreen>().Unload();
   return true;
 }
 
 void Navigator::saveGraphFile() {
-  MatrixEditor* editor = matrixEditor_->Get();
+  MatrixEditor* editor = window<MatrixEditor>().Get();
   if (editor == nullptr || editor->vertexCount() < 1 || editor->vertexCount() > MaxVertices) {
     return;
   }
@@ -246,10 +230,10 @@ void Navigator::saveGraphFile() {
                                               QStringLiteral("TSP graph (*.tspgraph)"),
                                               QStringLiteral("graph.tspgraph"));
   // The boxes to save are the editor's that asked, if it is still there.
-  if (path.isEmpty() || guard.expired() || !matrixEditor_->Holds(editor)) return;
+  if (path.isEmpty() || guard.expired() || !window<MatrixEditor>().Holds(editor)) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tspgraph");
   // The iteration count as typed, unless the screen now holds another than the editor took.
-  const VertexCountScreen* typed = vertexCountScreen_->Get();
+  const VertexCountScreen* typed = window<VertexCountScreen>().Get();
   QString iterations = QString::number(editor->iterationCount());
   if (typed != nullptr &&
       ToInt16(NumericValue(typed->iterationText().toStdString())) == editor->iterationCount()) {
@@ -263,9 +247,9 @@ void Navigator::saveGraphFile() {
 }
 
 bool Navigator::anyShown() const {
-  return startScreen_->IsShown() || helpScreen_->IsShown() || vertexCountScreen_->IsShown() ||
-         matrixEditor_->IsShown() || graphView_->IsShown() || edgeIdView_->IsShown() ||
-         compareWindow_->IsShown();
+  bool shown = false;
+  windows_.ForEach([&shown](const ui::WindowSlotBase& slot) { shown = shown || slot.IsShown(); });
+  return shown;
 }
 
 // The check waits until the handler that hid or unloaded a window has finished, so that a
@@ -294,13 +278,7 @@ void Navigator::checkEnd() {
   if (anyShown()) return;
   // No new check while the hidden windows go.
   endCheckPending_ = true;
-  compareWindow_->Unload();
-  edgeIdView_->Unload();
-  graphView_->Unload();
-  matrixEditor_->Unload();
-  vertexCountScreen_->Unload();
-  helpScreen_->Unload();
-  startScreen_->Unload();
+  windows_.ForEachLastFirst([](ui::WindowSlotBase& slot) { slot.Unload(); });
   endCheckPending_ = false;
   if (onEnd_) onEnd_();
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 #include "core/graph/drawing.h"
 #include "ui/services.h"
@@ -34,13 +35,11 @@ class Navigator {
   // typed on the vertex-count screen. On failure one message says why and nothing changes.
   bool openGraphFile(const QString& path);
 
-  ui::WindowSlot<StartScreen>& startScreen() { return *startScreen_; }
-  ui::WindowSlot<HelpScreen>& helpScreen() { return *helpScreen_; }
-  ui::WindowSlot<VertexCountScreen>& vertexCountScreen() { return *vertexCountScreen_; }
-  ui::WindowSlot<MatrixEditor>& matrixEditor() { return *matrixEditor_; }
-  ui::WindowSlot<GraphView>& graphView() { return *graphView_; }
-  ui::WindowSlot<EdgeIdView>& edgeIdView() { return *edgeIdView_; }
-  ui::WindowSlot<CompareWindow>& compareWindow() { return *compareWindow_; }
+  // The slot of window W: whether it is loaded or shown, and the window itself.
+  template <class W>
+  ui::WindowSlot<W>& window() const {
+    return windows_.template Of<W>();
+  }
 
   // Runs when a handler has left no window on screen, after every window was unloaded.
   // The program quits there; tests count it.
@@ -48,13 +47,14 @@ class Navigator {
   bool anyShown() const;
 
  private:
-  StartScreen* createStartScreen();
-  HelpScreen* createHelpScreen();
-  VertexCountScreen* createVertexCountScreen();
-  MatrixEditor* createMatrixEditor();
-  GraphView* createGraphView();
-  EdgeIdView* createEdgeIdView();
-  CompareWindow* createCompareWindow();
+  // Each window as it is loaded, with its signals connected.
+  StartScreen* create(std::type_identity<StartScreen>);
+  HelpScreen* create(std::type_identity<HelpScreen>);
+  VertexCountScreen* create(std::type_identity<VertexCountScreen>);
+  MatrixEditor* create(std::type_identity<MatrixEditor>);
+  GraphView* create(std::type_identity<GraphView>);
+  EdgeIdView* create(std::type_identity<EdgeIdView>);
+  CompareWindow* create(std::type_identity<CompareWindow>);
 
   void askForGraphFile(const ui::WindowSlotBase& asker, ui::Window* window);
   void saveGraphFile();
@@ -75,13 +75,10 @@ class Navigator {
   std::optional<Drawing> lastDrawing_;
   // The graph the comparison window was made for.
   std::optional<Drawing> compared_;
-  std::unique_ptr<ui::WindowSlot<StartScreen>> startScreen_;
-  std::unique_ptr<ui::WindowSlot<HelpScreen>> helpScreen_;
-  std::unique_ptr<ui::WindowSlot<VertexCountScreen>> vertexCountScreen_;
-  std::unique_ptr<ui::WindowSlot<MatrixEditor>> matrixEditor_;
-  std::unique_ptr<ui::WindowSlot<GraphView>> graphView_;
-  std::unique_ptr<ui::WindowSlot<EdgeIdView>> edgeIdView_;
-  std::unique_ptr<ui::WindowSlot<CompareWindow>> compareWindow_;
+  // Every window of the program, in the order they go at the end, last one first.
+  ui::WindowSlots<StartScreen, HelpScreen, VertexCountScreen, MatrixEditor, GraphView, EdgeIdView,
+                  CompareWindow>
+      windows_;
 };
 
 }  // namespace tsp

@@ -3,8 +3,11 @@
 #include <QColor>
 #include <QPointer>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 namespace tsp::ui {
 
@@ -67,6 +70,48 @@ class WindowSlot final : public WindowSlotBase {
   T* Get() const { return static_cast<T*>(GetWindow()); }
   T& Load() { return static_cast<T&>(LoadWindow()); }
   T& Show() { return static_cast<T&>(ShowWindow()); }
+};
+
+// Every window of an application, one slot each, in the order given: the one list of its
+// windows. They all go, last one first, when the slots go.
+template <class... Windows>
+class WindowSlots {
+ public:
+  // create(std::type_identity<W>{}) creates window W as WindowSlot's factory does.
+  template <class Create>
+  WindowSlots(Create create, const std::function<void()>& onChange)
+      : slots_{std::make_unique<WindowSlot<Windows>>(
+            [create] { return create(std::type_identity<Windows>{}); }, onChange)...} {}
+  ~WindowSlots() {
+    for (auto slot = slots_.rbegin(); slot != slots_.rend(); ++slot) slot->reset();
+  }
+  WindowSlots(const WindowSlots&) = delete;
+  WindowSlots& operator=(const WindowSlots&) = delete;
+
+  template <class W>
+  WindowSlot<W>& Of() const {
+    return static_cast<WindowSlot<W>&>(*slots_[IndexOf<W>()]);
+  }
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    for (const auto& slot : slots_) visit(*slot);
+  }
+  template <class Visit>
+  void ForEachLastFirst(Visit visit) const {
+    for (auto slot = slots_.rbegin(); slot != slots_.rend(); ++slot) visit(**slot);
+  }
+
+ private:
+  template <class W>
+  static constexpr std::size_t IndexOf() {
+    constexpr std::array<bool, sizeof...(Windows)> same{std::is_same_v<W, Windows>...};
+    for (std::size_t i = 0; i < same.size(); ++i) {
+      if (same[i]) return i;
+    }
+    return same.size();
+  }
+
+  std::array<std::unique_ptr<WindowSlotBase>, sizeof...(Windows)> slots_;
 };
 
 }  // namespace tsp::ui

@@ -58,8 +58,9 @@ void Write(const QString& path, const QByteArray& bytes) {
 // Which of the windows are on screen.
 std::vector<bool> ShownWindows(TestApp& app) {
   Navigator& n = *app.App;
-  return {n.startScreen().IsShown(),  n.helpScreen().IsShown(), n.vertexCountScreen().IsShown(),
-          n.matrixEditor().IsShown(), n.graphView().IsShown(),  n.compareWindow().IsShown()};
+  return {n.window<StartScreen>().IsShown(),       n.window<HelpScreen>().IsShown(),
+          n.window<VertexCountScreen>().IsShown(), n.window<MatrixEditor>().IsShown(),
+          n.window<GraphView>().IsShown(),         n.window<CompareWindow>().IsShown()};
 }
 
 TEST(GraphFiles, SavedBoxesOpenIdenticallyInANewSession) {
@@ -89,15 +90,15 @@ TEST(GraphFiles, SavedBoxesOpenIdenticallyInANewSession) {
     TestApp app;
     app.App->start();
     app.Files.Names = {path};
-    Click(app.App->startScreen().Get(), "OpenGraphButton");
+    Click(app.App->window<StartScreen>().Get(), "OpenGraphButton");
     app.Settle();
     ASSERT_TRUE(app.Messages.Texts.isEmpty()) << app.Messages.Texts.join("\n").toStdString();
-    const MatrixEditor* editor = app.App->matrixEditor().Get();
+    const MatrixEditor* editor = app.App->window<MatrixEditor>().Get();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_FALSE(app.App->startScreen().IsShown());
+    EXPECT_FALSE(app.App->window<StartScreen>().IsShown());
     EXPECT_EQ(Boxes(editor, n), typed) << "trial " << trial;
-    const VertexCountScreen* counts = app.App->vertexCountScreen().Get();
+    const VertexCountScreen* counts = app.App->window<VertexCountScreen>().Get();
     ASSERT_NE(counts, nullptr);
     EXPECT_EQ(TextOf(counts, "Text3"), QString::number(n));
     EXPECT_EQ(TextOf(counts, "Text4"), iterations);
@@ -154,10 +155,10 @@ TEST(GraphFiles, FailedOpenShowsOneMessageAndChangesNothing) {
     app.Settle();
     ASSERT_EQ(app.Messages.Texts.size(), 1);
     EXPECT_TRUE(app.Messages.Texts[0].contains(path)) << app.Messages.Texts[0].toStdString();
-    EXPECT_EQ(app.App->matrixEditor().Get(), editor);
+    EXPECT_EQ(app.App->window<MatrixEditor>().Get(), editor);
     EXPECT_EQ(Boxes(editor, 3), before);
     EXPECT_EQ(ShownWindows(app), shown);
-    EXPECT_EQ(TextOf(app.App->vertexCountScreen().Get(), "Text4"), "9");
+    EXPECT_EQ(TextOf(app.App->window<VertexCountScreen>().Get(), "Text4"), "9");
   }
 }
 
@@ -167,8 +168,8 @@ TEST(GraphFiles, CsvTakesTheIterationCountTypedOrOne) {
     TestApp app;
     app.App->start();
     app.Files.Names = {csv};
-    Click(app.App->startScreen().Get(), "OpenGraphButton");
-    const VertexCountScreen* counts = app.App->vertexCountScreen().Get();
+    Click(app.App->window<StartScreen>().Get(), "OpenGraphButton");
+    const VertexCountScreen* counts = app.App->window<VertexCountScreen>().Get();
     ASSERT_NE(counts, nullptr);
     EXPECT_EQ(TextOf(counts, "Text3"), "4");
     EXPECT_EQ(TextOf(counts, "Text4"), "1");
@@ -179,10 +180,10 @@ TEST(GraphFiles, CsvTakesTheIterationCountTypedOrOne) {
   Click(editor, "OpenButton");
   app.Settle();
   EXPECT_TRUE(app.Messages.Texts.isEmpty()) << app.Messages.Texts.join("\n").toStdString();
-  editor = app.App->matrixEditor().Get();
+  editor = app.App->window<MatrixEditor>().Get();
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(editor->iterationCount(), 42);
-  EXPECT_EQ(TextOf(app.App->vertexCountScreen().Get(), "Text4"), "42");
+  EXPECT_EQ(TextOf(app.App->window<VertexCountScreen>().Get(), "Text4"), "42");
   EXPECT_EQ(TextOf(editor, BoxName("Text2", 2, 3)), "9");
   EXPECT_EQ(TextOf(editor, BoxName("Text1", 2, 3)), "1");
 }
@@ -215,17 +216,17 @@ TEST(GraphFiles, CancelledDialogsDoNothing) {
   app.Settle();
   EXPECT_EQ(app.Files.Asked, 2);
   EXPECT_TRUE(app.Messages.Texts.isEmpty());
-  EXPECT_EQ(app.App->matrixEditor().Get(), editor);
+  EXPECT_EQ(app.App->window<MatrixEditor>().Get(), editor);
   EXPECT_EQ(Boxes(editor, 3), before);
   EXPECT_EQ(ShownWindows(app), shown);
 
   TestApp fresh;
   fresh.App->start();
-  Click(fresh.App->startScreen().Get(), "OpenGraphButton");
+  Click(fresh.App->window<StartScreen>().Get(), "OpenGraphButton");
   fresh.Settle();
   EXPECT_EQ(fresh.Files.Asked, 1);
-  EXPECT_TRUE(fresh.App->startScreen().IsShown());
-  EXPECT_FALSE(fresh.App->matrixEditor().IsLoaded());
+  EXPECT_TRUE(fresh.App->window<StartScreen>().IsShown());
+  EXPECT_FALSE(fresh.App->window<MatrixEditor>().IsLoaded());
 }
 
 }  // namespace

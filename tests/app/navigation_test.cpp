@@ -128,24 +128,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Navigation, HelpIsLoadedOnce) {
   TestApp t;
   t.App->start();
-  Click(t.App->startScreen().Get(), "Command2");
-  const HelpScreen* help = t.App->helpScreen().Get();
-  Click(t.App->startScreen().Get(), "Command2");
-  EXPECT_EQ(t.App->helpScreen().Get(), help);
+  Click(t.App->window<StartScreen>().Get(), "Command2");
+  const HelpScreen* help = t.App->window<HelpScreen>().Get();
+  Click(t.App->window<StartScreen>().Get(), "Command2");
+  EXPECT_EQ(t.App->window<HelpScreen>().Get(), help);
 }
 
 // Back from help loads a fresh start screen; the vertex-count screen keeps what was typed.
 TEST(Navigation, BackFromHelpReloadsTheStartScreen) {
   TestApp t;
   t.App->start();
-  Type(t.App->startScreen().Get(), "Text2", "typed");
-  Click(t.App->startScreen().Get(), "Command2");
-  Click(t.App->startScreen().Get(), "Command1");
-  Type(t.App->vertexCountScreen().Get(), "Text3", "7");
-  Click(t.App->helpScreen().Get(), "Command1");
+  Type(t.App->window<StartScreen>().Get(), "Text2", "typed");
+  Click(t.App->window<StartScreen>().Get(), "Command2");
+  Click(t.App->window<StartScreen>().Get(), "Command1");
+  Type(t.App->window<VertexCountScreen>().Get(), "Text3", "7");
+  Click(t.App->window<HelpScreen>().Get(), "Command1");
   t.Settle();
-  EXPECT_EQ(TextOf(t.App->startScreen().Get(), "Text2"), "Made by the TSP Simulator team");
-  EXPECT_EQ(TextOf(t.App->vertexCountScreen().Get(), "Text3"), "7");
+  EXPECT_EQ(TextOf(t.App->window<StartScreen>().Get(), "Text2"), "Made by the TSP Simulator team");
+  EXPECT_EQ(TextOf(t.App->window<VertexCountScreen>().Get(), "Text3"), "7");
 }
 
 TEST(Navigation, RearrangeKeepsTheEditorsEntriesAndReturnKeepsTheGraphView) {
@@ -154,15 +154,15 @@ TEST(Navigation, RearrangeKeepsTheEditorsEntriesAndReturnKeepsTheGraphView) {
   Type(editor, "Text1_2", "1");
   Type(editor, "Text2_2", "42");
   Click(editor, "Command1");
-  GraphView* view = t.App->graphView().Get();
+  GraphView* view = t.App->window<GraphView>().Get();
   Click(view, "Command3");
-  Click(t.App->edgeIdView().Get(), "Command1");
+  Click(t.App->window<EdgeIdView>().Get(), "Command1");
   t.Settle();
-  EXPECT_EQ(t.App->graphView().Get(), view);
+  EXPECT_EQ(t.App->window<GraphView>().Get(), view);
   EXPECT_EQ(TextOf(view, "Text3_0"), "42");
   Click(view, "Command1");
   t.Settle();
-  ASSERT_EQ(t.App->matrixEditor().Get(), editor);
+  ASSERT_EQ(t.App->window<MatrixEditor>().Get(), editor);
   EXPECT_EQ(TextOf(editor, "Text2_2"), "42");
   EXPECT_EQ(TextOf(editor, "Text1_2"), "1");
 }
@@ -184,8 +184,8 @@ TEST_P(Continue, OpensTheEditorOnlyForValidCounts) {
   const Counts& c = GetParam();
   TestApp t;
   t.App->start();
-  Click(t.App->startScreen().Get(), "Command1");
-  const VertexCountScreen* screen = t.App->vertexCountScreen().Get();
+  Click(t.App->window<StartScreen>().Get(), "Command1");
+  const VertexCountScreen* screen = t.App->window<VertexCountScreen>().Get();
   Type(screen, "Text3", QString::fromUtf8(c.Vertices));
   Type(screen, "Text4", QString::fromUtf8(c.Iterations));
   Click(screen, "Command1");
@@ -222,12 +222,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Continue, EnterDoesNotPressIt) {
   TestApp t;
   t.App->start();
-  Click(t.App->startScreen().Get(), "Command1");
-  QLineEdit* count = Find(t.App->vertexCountScreen().Get(), "Text3");
+  Click(t.App->window<StartScreen>().Get(), "Command1");
+  QLineEdit* count = Find(t.App->window<VertexCountScreen>().Get(), "Text3");
   QTest::keyClicks(count, "4");
   QTest::keyClick(count, Qt::Key_Return);
   QTest::keyClick(count, Qt::Key_Enter);
-  EXPECT_FALSE(t.App->matrixEditor().IsLoaded());
+  EXPECT_FALSE(t.App->window<MatrixEditor>().IsLoaded());
   EXPECT_TRUE(t.Messages.Texts.isEmpty());
 }
 

@@ -307,7 +307,7 @@ class Session {
   };
 
   ui::Window* At(int window) const {
-    return window == FC ? app_->App->compareWindow().Get()
+    return window == FC ? app_->App->window<CompareWindow>().Get()
                         : WindowNamed(*app_->App, Titles[window]);
   }
   ui::Timer* TimerOf(int timer) const {
@@ -1136,7 +1136,7 @@ void Session::FollowPlayback(const Action& action, const Before& before) {
                          (t != PlayRun || TimerOf(PlayRun)->Enabled());
     if (!started) continue;
     if (t == PlayRun) {
-      const GraphView* view = app_->App->graphView().Get();
+      const GraphView* view = app_->App->window<GraphView>().Get();
       played_ = PlayedRow(action)->Run(*view->drawing()).Play;
     }
     hasRun_ = true;

@@ -140,7 +140,7 @@ TEST(RecordedSession, GraphViewPressedWhileTheSaveDialogIsOpen) {
 TEST(MessageBoxes, AnimationWaitsWhileABoxIsOpen) {
   TestApp t;
   GraphView* view = OpenGraph(t, {{0, 10, 1}, {10, 0, 1}, {1, 1, 0}});
-  MatrixEditor* editor = t.App->matrixEditor().Get();
+  MatrixEditor* editor = t.App->window<MatrixEditor>().Get();
   Click(view, "Command2");
   Fire(view, "Timer1");
   Type(editor, "Text1_0", "x");

@@ -8,12 +8,12 @@ namespace tsp::testing {
 
 MatrixEditor* OpenEditor(TestApp& app, const QString& vertexCount, const QString& iterations) {
   app.App->start();
-  Click(app.App->startScreen().Get(), QStringLiteral("Command1"));
-  const VertexCountScreen* counts = app.App->vertexCountScreen().Get();
+  Click(app.App->window<StartScreen>().Get(), QStringLiteral("Command1"));
+  const VertexCountScreen* counts = app.App->window<VertexCountScreen>().Get();
   Type(counts, QStringLiteral("Text3"), vertexCount);
   Type(counts, QStringLiteral("Text4"), iterations);
   Click(counts, QStringLiteral("Command1"));
-  return app.App->matrixEditor().Get();
+  return app.App->window<MatrixEditor>().Get();
 }
 
 void TypeWeights(MatrixEditor* editor, const std::vector<std::vector<int>>& weights) {
@@ -34,7 +34,7 @@ GraphView* OpenGraph(TestApp& app, const std::vector<std::vector<int>>& weights,
   if (editor == nullptr) return nullptr;
   TypeWeights(editor, weights);
   Click(editor, QStringLiteral("Command1"));
-  return app.App->graphView().Get();
+  return app.App->window<GraphView>().Get();
 }
 
 std::vector<std::vector<int>> FourVertexWeights() {

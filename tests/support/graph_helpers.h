@@ -29,7 +29,7 @@ inline GraphView* OpenGraphWith(TestApp& app, int vertexCount, const std::vector
     Type(editor, QStringLiteral("Text2_%1").arg(box), edge.Weight);
   }
   Click(editor, QStringLiteral("Command1"));
-  return app.App->graphView().Get();
+  return app.App->window<GraphView>().Get();
 }
 
 // The button that starts each run and the timer that animates it.

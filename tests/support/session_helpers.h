@@ -23,12 +23,12 @@ inline const std::array<QString, 6>& WindowTitles() {
 
 // The loaded window of that title, or nullptr.
 inline ui::Window* WindowNamed(Navigator& app, const QString& title) {
-  if (title == QLatin1String("Form1")) return app.startScreen().Get();
-  if (title == QLatin1String("Form2")) return app.vertexCountScreen().Get();
-  if (title == QLatin1String("Form3")) return app.matrixEditor().Get();
-  if (title == QLatin1String("Form4")) return app.graphView().Get();
-  if (title == QLatin1String("Form5")) return app.edgeIdView().Get();
-  if (title == QLatin1String("Form6")) return app.helpScreen().Get();
+  if (title == QLatin1String("Form1")) return app.window<StartScreen>().Get();
+  if (title == QLatin1String("Form2")) return app.window<VertexCountScreen>().Get();
+  if (title == QLatin1String("Form3")) return app.window<MatrixEditor>().Get();
+  if (title == QLatin1String("Form4")) return app.window<GraphView>().Get();
+  if (title == QLatin1String("Form5")) return app.window<EdgeIdView>().Get();
+  if (title == QLatin1String("Form6")) return app.window<HelpScreen>().Get();
   return nullptr;
 }
 

@@ -38,7 +38,7 @@ double BarOf(const ui::BarChart* chart, const QString& label) {
 
 CompareWindow* OpenComparison(TestApp& app, GraphView* view) {
   Click(view, "CompareButton");
-  return app.App->compareWindow().Get();
+  return app.App->window<CompareWindow>().Get();
 }
 
 TEST(CompareWindow, FourVertexGraph) {
@@ -97,7 +97,7 @@ TEST(CompareWindow, FourVertexGraph) {
 
   Click(window, "CloseButton");
   app.Settle();
-  EXPECT_FALSE(app.App->compareWindow().IsLoaded());
+  EXPECT_FALSE(app.App->window<CompareWindow>().IsLoaded());
   EXPECT_TRUE(view->isVisible());
 }
 

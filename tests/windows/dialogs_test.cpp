@@ -121,8 +121,8 @@ const std::vector<DialogPlace>& Places() {
       {"start screen",
        [](TestApp& app) -> ui::Window* {
          app.App->start();
-         Click(app.App->startScreen().Get(), "Command2");
-         return app.App->startScreen().Get();
+         Click(app.App->window<StartScreen>().Get(), "Command2");
+         return app.App->window<StartScreen>().Get();
        },
        "OpenGraphButton"},
       {"editor, open", [](TestApp& app) -> ui::Window* { return OpenEditor(app, "3"); },
@@ -191,10 +191,10 @@ TEST(RealFileDialog, SavesAndOpensTheChosenFile) {
                     EXPECT_EQ(dialog->directory().absolutePath(), folder.path());
                     Choose(dialog, path);
                   }},
-                  [&] { Click(app.App->startScreen().Get(), "OpenGraphButton"); });
+                  [&] { Click(app.App->window<StartScreen>().Get(), "OpenGraphButton"); });
   app.Settle();
-  ASSERT_TRUE(app.App->matrixEditor().IsShown());
-  EXPECT_EQ(TextOf(app.App->matrixEditor().Get(), "Text2_1"), "7");
+  ASSERT_TRUE(app.App->window<MatrixEditor>().IsShown());
+  EXPECT_EQ(TextOf(app.App->window<MatrixEditor>().Get(), "Text2_1"), "7");
 }
 
 // Unloaded while its dialog is open (its own controls cannot do it, code can), a window is
@@ -206,8 +206,8 @@ TEST(RealFileDialog, AWindowUnloadedMeanwhileGoesOnlyOnceItsDialogHasClosed) {
   QPointer<MatrixEditor> watched(editor);
   bool aliveInsideTheDialog = false;
   WhileDialogOpen({[&](QFileDialog*) {
-                    app.App->matrixEditor().Unload();
-                    app.App->vertexCountScreen().Show();
+                    app.App->window<MatrixEditor>().Unload();
+                    app.App->window<VertexCountScreen>().Show();
                     app.Settle();
                     aliveInsideTheDialog = !watched.isNull();
                   }},
@@ -226,16 +226,16 @@ TEST(FileDialogAnswer, IsDroppedWhenTheWindowThatAskedWent) {
   MatrixEditor* editor = OpenEditor(app, "2");
   app.Files.Names = {path, path};
   app.Files.OnAsk = [&] {
-    app.App->matrixEditor().Unload();
-    app.App->vertexCountScreen().Show();
+    app.App->window<MatrixEditor>().Unload();
+    app.App->window<VertexCountScreen>().Show();
   };
   Click(editor, "SaveButton");
   app.Settle();
   EXPECT_FALSE(QFile::exists(path));
   QFile(path).open(QIODevice::WriteOnly);
   app.App->start();
-  app.Files.OnAsk = [&] { app.App->startScreen().Unload(); };
-  Click(app.App->startScreen().Get(), "OpenGraphButton");
+  app.Files.OnAsk = [&] { app.App->window<StartScreen>().Unload(); };
+  Click(app.App->window<StartScreen>().Get(), "OpenGraphButton");
   app.Settle();
   EXPECT_EQ(LoadedWindows(app), "Form2");
   EXPECT_TRUE(app.Messages.Texts.isEmpty());

@@ -13,7 +13,7 @@ EdgeIdView* OpenEdgeIds(TestApp& app, int vertexCount, const std::vector<EdgeEnt
   GraphView* view = OpenGraphWith(app, vertexCount, edges);
   if (view == nullptr) return nullptr;
   Click(view, QStringLiteral("Command3"));
-  return app.App->edgeIdView().Get();
+  return app.App->window<EdgeIdView>().Get();
 }
 
 TEST(EdgeIdView, ShowsEveryLineInItsBoxAndFollowsARedraw) {
@@ -32,13 +32,13 @@ TEST(EdgeIdView, ShowsEveryLineInItsBoxAndFollowsARedraw) {
   EXPECT_NE(colour("Text1_32"), Marked);
 
   // Rearrange with the grid left open, drop A-C, draw again: nothing of the old graph stays.
-  Click(app.App->graphView().Get(), "Command1");
+  Click(app.App->window<GraphView>().Get(), "Command1");
   app.Settle();
-  MatrixEditor* editor = app.App->matrixEditor().Get();
+  MatrixEditor* editor = app.App->window<MatrixEditor>().Get();
   ASSERT_NE(editor, nullptr);
   Type(editor, "Text1_2", "0");
   Click(editor, "Command1");
-  GraphView* redrawn = app.App->graphView().Get();
+  GraphView* redrawn = app.App->window<GraphView>().Get();
   ASSERT_NE(redrawn, nullptr);
   EXPECT_FALSE(GraphLine(redrawn, 2).Visible);
   EXPECT_EQ(TextOf(redrawn, "Text3_1"), "-8");

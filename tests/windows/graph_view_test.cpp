@@ -43,7 +43,7 @@ TEST(GraphViewLoad, SingleVertexShowsOnlyAAndClearsTheDiagonal) {
     EXPECT_EQ(Marker(view, v).Visible, v == 0) << v;
   }
   for (int k = 0; k < 100; ++k) EXPECT_FALSE(GraphLine(view, k).Visible) << k;
-  EXPECT_EQ(TextOf(app.App->matrixEditor().Get(), "Text1_0"), "0");
+  EXPECT_EQ(TextOf(app.App->window<MatrixEditor>().Get(), "Text1_0"), "0");
 }
 
 TEST(GraphViewLoad, FullTenVertexGraphDrawsEveryPairOnce) {
@@ -52,7 +52,7 @@ TEST(GraphViewLoad, FullTenVertexGraphDrawsEveryPairOnce) {
   ASSERT_NE(editor, nullptr);
   Click(editor, "Command4");
   Click(editor, "Command1");
-  GraphView* view = app.App->graphView().Get();
+  GraphView* view = app.App->window<GraphView>().Get();
   ASSERT_NE(view, nullptr);
 
   for (int k = 0; k < 100; ++k) {

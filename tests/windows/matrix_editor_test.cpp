@@ -222,8 +222,8 @@ TEST(Validation, FreshEditorPasses) {
   ASSERT_NE(editor, nullptr);
   Click(editor, "Command1");
   EXPECT_TRUE(app.Messages.Texts.isEmpty());
-  EXPECT_TRUE(app.App->graphView().IsShown());
-  EXPECT_TRUE(app.App->matrixEditor().IsShown());
+  EXPECT_TRUE(app.App->window<GraphView>().IsShown());
+  EXPECT_TRUE(app.App->window<MatrixEditor>().IsShown());
 }
 
 // Types text into one box of a fresh three-vertex editor, presses "View Resulting Graph" and
@@ -246,7 +246,7 @@ TEST(Validation, RejectedWhiteTextIsMarkedYellowAndKept) {
       EXPECT_EQ(app.Messages.Texts, QStringList{WhiteMessage});
       EXPECT_EQ(Background(Find(editor, "Text1_12")), Yellow);
       EXPECT_EQ(Background(Find(editor, "Text1_11")), White);
-      EXPECT_FALSE(app.App->graphView().IsLoaded());
+      EXPECT_FALSE(app.App->window<GraphView>().IsLoaded());
     });
   }
 }
@@ -256,7 +256,7 @@ TEST(Validation, RedValuePassesOnlyStrictlyInsideTheRangeAndNotZero) {
     CheckOneBox("Text2_4", text, [](const TestApp& app, const MatrixEditor* editor) {
       EXPECT_TRUE(app.Messages.Texts.isEmpty());
       EXPECT_EQ(Background(Find(editor, "Text2_4")), RedBox);
-      EXPECT_TRUE(app.App->graphView().IsShown());
+      EXPECT_TRUE(app.App->window<GraphView>().IsShown());
     });
   }
   for (const char* text : {"-101", "101", "101.0", "", "abc", "0.0", "0"}) {
@@ -264,7 +264,7 @@ TEST(Validation, RedValuePassesOnlyStrictlyInsideTheRangeAndNotZero) {
       EXPECT_EQ(app.Messages.Texts, QStringList{RedMessage});
       EXPECT_EQ(Background(Find(editor, "Text2_4")), Red);
       EXPECT_EQ(Background(Find(editor, "Text2_5")), RedBox);
-      EXPECT_FALSE(app.App->graphView().IsLoaded());
+      EXPECT_FALSE(app.App->window<GraphView>().IsLoaded());
     });
   }
 }
@@ -304,7 +304,7 @@ TEST(Validation, WhiteFaultsComeFirstAndMarksFollowTheirRules) {
   EXPECT_EQ(colour("Text2_4"), RedBox);
   EXPECT_EQ(colour("Text2_10"), RedBox);
   EXPECT_EQ(colour("Text1_1"), Yellow);
-  EXPECT_TRUE(app.App->graphView().IsShown());
+  EXPECT_TRUE(app.App->window<GraphView>().IsShown());
 }
 
 TEST(Validation, HiddenBoxesTakePart) {
@@ -320,7 +320,7 @@ TEST(Validation, HiddenBoxesTakePart) {
   Click(editor, "Command1");
   EXPECT_EQ(app.Messages.Texts.last(), WhiteMessage);
   EXPECT_EQ(Background(Find(editor, "Text1_55")), Yellow);
-  EXPECT_FALSE(app.App->graphView().IsLoaded());
+  EXPECT_FALSE(app.App->window<GraphView>().IsLoaded());
 }
 
 QStringList Range(const QString& pattern, int first, int last) {

@@ -14,7 +14,6 @@ const QString EndReached = QStringLiteral(" Simulation terminated (End reached) 
 // A-B 10, A-C 1, B-C 1: line ids 0 (A-B), 1 (A-C), 2 (B-C).
 const std::vector<EdgeEntry> Triangle = {{0, 1, "10"}, {0, 2, "1"}, {1, 2, "1"}};
 
-
 // Ticks until the timer switches itself off; returns the number of ticks.
 int PlayToEnd(const QWidget* view, const RunControls& run) {
   int ticks = 0;
@@ -149,7 +148,7 @@ TEST_F(FourVertexRuns, AnimationWaitsWhileAMessageIsOpen) {
     Fire(view, "Timer1", 10);
     listsWhileOpen << TextOf(view, "Text6");
   };
-  MatrixEditor* editor = app.App->matrixEditor().Get();
+  MatrixEditor* editor = app.App->window<MatrixEditor>().Get();
   Type(editor, "Text2_1", "0");
   Click(editor, "Command1");
   EXPECT_EQ(listsWhileOpen, QStringList{listed});

@@ -15,7 +15,7 @@ namespace {
 TEST(StartScreen, EveryControlIsNamedAndInsideTheWindow) {
   TestApp app;
   app.App->start();
-  const StartScreen* start = app.App->startScreen().Get();
+  const StartScreen* start = app.App->window<StartScreen>().Get();
   ASSERT_NE(start, nullptr);
   EXPECT_EQ(start->windowTitle(), "Form1");
   EXPECT_EQ(Find<QPushButton>(start, "Command1")->text(), "Start Simulation");
@@ -31,9 +31,9 @@ class HelpScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     app.App->start();
-    Click(app.App->startScreen().Get(), QStringLiteral("Command2"));
-    ASSERT_TRUE(app.App->helpScreen().IsShown());
-    box = Find<QPlainTextEdit>(app.App->helpScreen().Get(), QStringLiteral("Text2"));
+    Click(app.App->window<StartScreen>().Get(), QStringLiteral("Command2"));
+    ASSERT_TRUE(app.App->window<HelpScreen>().IsShown());
+    box = Find<QPlainTextEdit>(app.App->window<HelpScreen>().Get(), QStringLiteral("Text2"));
     ASSERT_NE(box, nullptr);
   }
 

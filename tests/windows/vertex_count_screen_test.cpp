@@ -20,18 +20,18 @@ const QString IterationMessage =
 QString Refusal(const QString& vertices, const QString& iterations = QStringLiteral("1")) {
   TestApp app;
   app.App->start();
-  Click(app.App->startScreen().Get(), QStringLiteral("Command1"));
-  const VertexCountScreen* screen = app.App->vertexCountScreen().Get();
+  Click(app.App->window<StartScreen>().Get(), QStringLiteral("Command1"));
+  const VertexCountScreen* screen = app.App->window<VertexCountScreen>().Get();
   Type(screen, QStringLiteral("Text3"), vertices);
   Type(screen, QStringLiteral("Text4"), iterations);
   Click(screen, QStringLiteral("Command1"));
   if (app.Messages.Texts.isEmpty()) {
-    EXPECT_TRUE(app.App->matrixEditor().IsShown());
+    EXPECT_TRUE(app.App->window<MatrixEditor>().IsShown());
     return {};
   }
   EXPECT_EQ(app.Messages.Texts.size(), 1);
-  EXPECT_FALSE(app.App->matrixEditor().IsLoaded());
-  EXPECT_TRUE(app.App->vertexCountScreen().IsShown());
+  EXPECT_FALSE(app.App->window<MatrixEditor>().IsLoaded());
+  EXPECT_TRUE(app.App->window<VertexCountScreen>().IsShown());
   EXPECT_EQ(TextOf(screen, QStringLiteral("Text3")), vertices);
   return app.Messages.Texts.first();
 }
@@ -57,8 +57,8 @@ class VertexCountScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     app.App->start();
-    Click(app.App->startScreen().Get(), QStringLiteral("Command1"));
-    screen = app.App->vertexCountScreen().Get();
+    Click(app.App->window<StartScreen>().Get(), QStringLiteral("Command1"));
+    screen = app.App->window<VertexCountScreen>().Get();
     ASSERT_NE(screen, nullptr);
   }
 
@@ -71,7 +71,7 @@ TEST_F(VertexCountScreenTest, EnterDoesNotPressContinue) {
   QTest::keyClicks(count, "4");
   QTest::keyClick(count, Qt::Key_Return);
   QTest::keyClick(count, Qt::Key_Enter);
-  EXPECT_FALSE(app.App->matrixEditor().IsLoaded());
+  EXPECT_FALSE(app.App->window<MatrixEditor>().IsLoaded());
   EXPECT_TRUE(app.Messages.Texts.isEmpty());
 }
 
