@@ -404,8 +404,15 @@ void GraphView::addPractice() {
   verdictBox_->setReadOnly(true);
   flashTimer_ = new ui::Timer(this, FlashTimerName, FlashMs);
   flashTimer_->setSingleShot(true);
-  checkButton_->setEnabled(false);
-  revealButton_->setEnabled(false);
+  // Out of practice the panel is the Practice box alone, and what is left to read.
+  for (QWidget* control :
+       std::array<QWidget*, 5>{answerList_, checkButton_, revealButton_, verdictBox_, scoreLine_}) {
+    control->hide();
+  }
+  connect(verdictBox_, &QPlainTextEdit::textChanged, this,
+          [this] { verdictBox_->setVisible(!verdictBox_->toPlainText().isEmpty()); });
+  connect(scoreLine_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { scoreLine_->setVisible(!text.isEmpty()); });
 
   // Activated, not changed: choosing the algorithm being practised starts it afresh.
   connect(practiceBox_, &QComboBox::activated, this, &GraphView::choosePractice);
@@ -460,8 +467,9 @@ void GraphView::askQuestion() {
   for (PracticeAnswer offered : offered_) {
     answerList_->addItem(FromUtf8(practice_->AnswerText(offered)));
   }
-  checkButton_->setEnabled(true);
-  revealButton_->setEnabled(true);
+  answerList_->show();
+  checkButton_->show();
+  revealButton_->show();
 }
 
 void GraphView::answer(PracticeAnswer given) {
@@ -511,8 +519,9 @@ void GraphView::finishPractice() {
   practice_.reset();
   offered_.clear();
   answerList_->clear();
-  checkButton_->setEnabled(false);
-  revealButton_->setEnabled(false);
+  answerList_->hide();
+  checkButton_->hide();
+  revealButton_->hide();
   playbackBar_->setEnabled(true);
   canvas_->SetClickable(false);
   practiceBox_->setCurrentIndex(0);
