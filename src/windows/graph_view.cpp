@@ -461,7 +461,10 @@ void GraphView::startPractice(const PracticeRow& row) {
 }
 
 void GraphView::askQuestion() {
-  stepLine_->setText(FromUtf8(practice_->Question()));
+  const QString question = FromUtf8(practice_->Question());
+  stepLine_->setText(question);
+  // Read out when the list takes the focus, for those who do not see the step line.
+  answerList_->setAccessibleDescription(question);
   offered_ = practice_->Offered();
   answerList_->clear();
   for (PracticeAnswer offered : offered_) {

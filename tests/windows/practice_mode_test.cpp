@@ -138,6 +138,8 @@ class PracticeVertices : public ::testing::Test {
 
 TEST_F(PracticeVertices, TieOnTheMarkerWrongOnTheLetterRightByKeyboard) {
   EXPECT_EQ(ListedAnswers(view), (QStringList{"B", "C", "D"}));
+  EXPECT_EQ(Find<QListWidget>(view, "AnswerList")->accessibleDescription(),
+            "Question 1 of 3: Which vertex does the nearest-neighbour tour visit next?");
   const ring::TwipBox marker = ring::Places[2].Marker;
   ClickAt(view, {marker.Left + 90, marker.Top + marker.Height / 2});
   EXPECT_EQ(Verdict(view),
