@@ -151,7 +151,7 @@ std::string RandomPairs(std::mt19937& random, int n) {
 TEST(Practice, RightAnswersPlayTheRunAndTiesAreAcceptedAsTheRuleAllows) {
   std::mt19937 random(2026);
   int practised = 0;
-  for (int graph = 0; graph < 400; ++graph) {
+  for (int graph = 0; graph < 150; ++graph) {
     const int n = std::uniform_int_distribution(1, 8)(random);
     const std::string pairs = RandomPairs(random, n);
     const Drawing drawing = DrawingOfPairs(n, pairs);
@@ -201,7 +201,7 @@ TEST(Practice, RightAnswersPlayTheRunAndTiesAreAcceptedAsTheRuleAllows) {
       EXPECT_EQ(ticks, play.TickCount());
     }
   }
-  EXPECT_GT(practised, 1000);
+  EXPECT_GT(practised, 600);
 }
 
 const char* const Four = "1 3 4 4 2 9";  // A-B 1, A-C 3, A-D 4, B-C 4, B-D 2, C-D 9
