@@ -1,15 +1,18 @@
 // Opens every window in a representative state under the offscreen platform and saves one
 // PNG per window (and per run state of the graph view) into the folder given.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <cstdio>
 
 #include "app/navigator.h"
+#include "core/lesson/practice.h"
 #include "ui/look.h"
 #include "ui/services.h"
 #include "ui/timer.h"
@@ -85,6 +88,21 @@ void FillFourVertices(QWidget* editor) {
            QString::number(weights[r][c] ? weights[r][c] : 1));
     }
   }
+}
+
+// Chooses the algorithm to practise as a user would, in the Practice box; the box's first
+// item (index 0) leaves the practice.
+void ChoosePractice(QWidget* view, int index) {
+  auto* box = view->findChild<QComboBox*>("PracticeBox");
+  box->setCurrentIndex(index);
+  emit box->activated(index);
+}
+
+// Picks the answer in the list and checks it.
+void CheckAnswer(QWidget* view, const QString& text) {
+  auto* list = view->findChild<QListWidget*>("AnswerList");
+  list->setCurrentItem(list->findItems(text, Qt::MatchExactly).value(0));
+  Click(view, "CheckButton");
 }
 
 }  // namespace
@@ -180,5 +198,24 @@ int main(int argc, char* argv[]) {
 
   Click(view, "Command3");
   ok &= shoot.Save(navigator.window<tsp::EdgeIdView>().Get(), QStringLiteral("form5-line-ids"));
+
+  // On the same graph drawn afresh, three steps of Prim's tree answered right, then a wrong answer:
+  // the right line flashes.
+  Click(view, "Command1");
+  Click(full, "Command1");
+  view = navigator.window<tsp::GraphView>().Get();
+  ChoosePractice(view, 1);
+  tsp::Practice practice(tsp::PracticeAlgorithms()[0], *view->drawing());
+  for (int step = 0; step < 3; ++step) {
+    const tsp::PracticeAnswer right = practice.Expected();
+    CheckAnswer(view, QString::fromStdString(practice.AnswerText(right)));
+    practice.Answer(right);
+  }
+  for (const tsp::PracticeAnswer offered : practice.Offered()) {
+    if (tsp::Practice(practice).Answer(offered).Right) continue;
+    CheckAnswer(view, QString::fromStdString(practice.AnswerText(offered)));
+    break;
+  }
+  ok &= shoot.Save(view, QStringLiteral("form4-practice"));
   return ok ? 0 : 1;
 }

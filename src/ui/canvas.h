@@ -22,9 +22,18 @@ class Canvas final : public QWidget {
   const CircleItem& Circle(int index) const { return picture_.Circles.at(index); }
   // Repaints after items were changed.
   void Changed() { update(); }
+  // Whether left clicks where no control stands are reported; otherwise the canvas lets the
+  // mouse through.
+  void SetClickable(bool clickable);
+
+ signals:
+  // A left click, in twips from the top left of the window's client area (the canvas covers
+  // it all).
+  void clicked(int xTwips, int yTwips);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   GraphPicture picture_;

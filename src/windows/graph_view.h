@@ -10,13 +10,18 @@
 
 #include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
+#include "core/graph/ring.h"
 #include "core/lesson/playback.h"
+#include "core/lesson/practice.h"
 #include "ui/canvas.h"
 #include "ui/services.h"
 #include "ui/timer.h"
 #include "ui/window.h"
 
+class QComboBox;
 class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace tsp {
@@ -28,7 +33,8 @@ class PlaybackBar;
 // The graph view: draws the graph on a ring and plays algorithms on it, one tick at a time: its
 // own buttons play the spanning tree, the tree's tour and the light cycle, each timed over the
 // iteration count, and the optimum; every other algorithm of the table plays on request. The
-// run played last can be paused and stepped through.
+// run played last can be paused and stepped through. In practice, the user answers each step
+// of a step-by-step algorithm before it plays, on the drawing or in a list.
 class GraphView final : public ui::Window {
   Q_OBJECT
 
@@ -84,6 +90,26 @@ class GraphView final : public ui::Window {
   std::vector<QColor> lineColours() const;
   void exportDrawing();
 
+  void addPractice();
+  void choosePractice(int index);
+  void startPractice(const PracticeRow& row);
+  void askQuestion();
+  void answer(PracticeAnswer answer);
+  void checkAnswer();
+  void revealAnswer();
+  void showOutcome(const Practice::Outcome& outcome);
+  void finishPractice();
+  // Leaves the practice midway: the run stays paused where the answers took it.
+  void endPractice();
+  void clearPracticePanel();
+  void canvasClicked(int xTwips, int yTwips);
+  void flash(PracticeAnswer answer);
+  void restoreFlash();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   ui::Services& services_;
   ui::Canvas* canvas_ = nullptr;
   ui::PlaybackBar* playbackBar_ = nullptr;
@@ -110,6 +136,20 @@ class GraphView final : public ui::Window {
 
   Playback playback_;
   int playing_ = 0;
+
+  QComboBox* practiceBox_ = nullptr;
+  QListWidget* answerList_ = nullptr;
+  QPushButton* checkButton_ = nullptr;
+  QPushButton* revealButton_ = nullptr;
+  QPlainTextEdit* verdictBox_ = nullptr;
+  QLineEdit* scoreLine_ = nullptr;
+  ui::Timer* flashTimer_ = nullptr;
+  std::optional<Practice> practice_;
+  // The answers the list shows, row by row.
+  std::vector<PracticeAnswer> offered_;
+  std::optional<PracticeAnswer> flashed_;
+  // The drawing's lines by line id, for clicks on the drawing.
+  std::vector<ring::Segment> segments_;
 };
 
 }  // namespace tsp

@@ -137,6 +137,23 @@ const std::vector<ControlRow>& StripTable() {
   return table;
 }
 
+const std::vector<ControlRow>& PracticeTable() {
+  static const std::vector<ControlRow> table = {
+      {Kind::Button,
+       {.Name = "CheckButton", .Text = QStringLiteral("Check"), .Where = {9960, 3960, 975, 375}}},
+      {Kind::Button,
+       {.Name = "RevealButton",
+        .Text = QStringLiteral("Reveal"),
+        .Where = {11040, 3960, 975, 375}}},
+      {Kind::TextBox,
+       {.Name = "ScoreLine",
+        .Where = {9120, 6360, 2895, 375},
+        .Style = Look{0, false, ListGrey, {}, {}},
+        .AccessibleName = QStringLiteral("Practice score")}},
+  };
+  return table;
+}
+
 ui::Canvas* AddRing(QWidget* parent) {
   auto* canvas = new ui::Canvas(parent);
   for (int v = 0; v < MaxVertices; ++v) {

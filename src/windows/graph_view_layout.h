@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/graph/vertex.h"
 #include "core/graph/ring.h"
+#include "core/graph/vertex.h"
 #include "ui/canvas.h"
 #include "ui/geometry.h"
 
@@ -50,5 +50,18 @@ inline constexpr std::array<RunButton, 4> RunButtons{{
     {"optimum", "OptimumButton", "OptimumTimer"},
 }};
 inline constexpr const char* PlayTimerName = "PlayTimer";
+
+// The practice panel, in the free column right of the ring: the algorithm to practise, the
+// answers to choose from, Check and Reveal (in PracticeTable), the verdict; the score below
+// them, where the column widens under D.
+inline constexpr ui::Place PracticeBoxPlace{9960, 1200, 2055, 375};
+inline constexpr ui::Place AnswerListPlace{9960, 1680, 2055, 2160};
+inline constexpr ui::Place VerdictPlace{9960, 4440, 2055, 1695};
+const std::vector<ControlRow>& PracticeTable();
+// A wrong answer shows the right line (or vertex) this long, in this colour (a vertex in the
+// algorithm's).
+inline constexpr const char* FlashTimerName = "FlashTimer";
+inline constexpr int FlashMs = 900;
+inline const QColor FlashColour(255, 255, 255);
 
 }  // namespace tsp::graph_view_layout

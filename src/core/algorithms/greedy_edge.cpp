@@ -73,6 +73,64 @@ GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
   return result;
 }
 
+PracticeSteps GreedyEdgeSteps(const Drawing& drawing) {
+  const PairWeights graph = PairWeightsOf(drawing);
+  const GreedyEdgeResult found = GreedyEdgeTour(graph);
+  PracticeSteps steps;
+  if (!found.Found) return steps;
+  const int n = graph.VertexCount;
+  const std::string rule =
+      ", the lightest line left that gives no vertex a third line and closes no cycle";
+  std::array<int, MaxVertices> degree{};
+  std::array<std::array<bool, MaxVertices>, MaxVertices> taken{};
+  Components parts;
+  for (std::size_t k = 0; k < found.Taken.size(); ++k) {
+    const WeightedLine& line = found.Taken[k];
+    const std::string takenText = LineText(line.From, line.To, line.Weight);
+    // Only the last line of three or more may close a cycle: the one through every vertex.
+    const bool last = static_cast<int>(k) == n - 1;
+    PracticeStep& step = steps.emplace_back();
+    step.Tick = static_cast<int>(k) + 1;
+    for (int a = 0; a < n; ++a) {
+      for (int b = a + 1; b < n; ++b) {
+        const auto& weight = graph.Between(a, b);
+        if (!weight) continue;
+        JudgedAnswer& judged = step.Answers.emplace_back();
+        judged.Answer = PracticeAnswer::Line(a, b);
+        const std::string text = LineText(a, b, *weight);
+        if (a == line.From && b == line.To) {
+          judged.Judged = Verdict::Taken;
+          judged.Why = last ? text + " closes the cycle through every vertex."
+                            : text +
+                                  " is the lightest line left that gives no vertex a third "
+                                  "line and closes no cycle.";
+        } else if (taken[a][b]) {
+          judged.Offered = false;
+          judged.Why = text + " is taken already.";
+        } else if (degree[a] == 2 || degree[b] == 2) {
+          judged.Why =
+              text + " would give " + VertexName(degree[a] == 2 ? a : b) + " a third line.";
+        } else if (parts.Find(a) == parts.Find(b) && !last) {
+          judged.Why = text + " would close a cycle before it runs through every vertex.";
+        } else if (*weight > line.Weight) {
+          judged.Why = text + " is heavier than " + takenText + rule + ".";
+        } else {
+          assert(*weight == line.Weight);
+          judged.Judged = Verdict::Allowed;
+          judged.Why = text + " is as light as " + takenText + rule +
+                       "; on equal weights the program takes the pair with the earlier letters, " +
+                       takenText + ".";
+        }
+      }
+    }
+    taken[line.From][line.To] = true;
+    ++degree[line.From];
+    ++degree[line.To];
+    parts.Join(line.From, line.To);
+  }
+  return steps;
+}
+
 AlgorithmResult RunGreedyEdge(const Drawing& drawing) {
   const GreedyEdgeResult found = GreedyEdgeTour(PairWeightsOf(drawing));
   AlgorithmResult result = TourOutcome(drawing, found.Found, found.Reason);

@@ -7,6 +7,7 @@
 #include "core/algorithms/line_order.h"
 #include "core/graph/pair_weights.h"
 #include "core/graph/tour.h"
+#include "core/lesson/practice_step.h"
 
 namespace tsp {
 
@@ -24,5 +25,10 @@ struct GreedyEdgeResult {
 GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph);
 
 AlgorithmResult RunGreedyEdge(const Drawing& drawing);
+
+// The lines taken as practice questions, one a tick (reading the tour off is none), each with
+// every line judged by the rule: the lightest line left that gives no vertex a third line and
+// closes no cycle but the last. Nothing when there is no tour.
+PracticeSteps GreedyEdgeSteps(const Drawing& drawing);
 
 }  // namespace tsp

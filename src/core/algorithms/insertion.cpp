@@ -1,5 +1,6 @@
 #include "core/algorithms/insertion.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
@@ -148,6 +149,157 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
   }
   result.Found = tour;
   return result;
+}
+
+namespace {
+
+std::string Between(const Tour& tour, int place) {
+  return "between " + VertexName(tour[place]) + " and " + VertexName(tour[place + 1]);
+}
+
+// The tour's first vertex after A: A's lightest line, or its heaviest for the farthest rule.
+PracticeStep StartStep(const PairWeights& graph, int start, bool farthest) {
+  PracticeStep step;
+  step.Tick = 1;
+  const int best = W(graph, 0, start);
+  const std::string bestText = LineText(0, start, best);
+  const std::string rule = std::string(", A's ") + (farthest ? "heaviest" : "lightest") + " line";
+  for (int v = 0; v < graph.VertexCount; ++v) {
+    JudgedAnswer& judged = step.Answers.emplace_back();
+    judged.Answer = PracticeAnswer::Vertex(v);
+    if (v == 0) {
+      judged.Offered = false;
+      judged.Why = "A is where the tour starts and ends.";
+    } else if (v == start) {
+      judged.Judged = Verdict::Taken;
+      judged.Why = bestText + " is A's " + (farthest ? "heaviest" : "lightest") +
+                   " line: the tour starts A, " + VertexName(start) + ", A.";
+    } else if (!Joined(graph, 0, v)) {
+      judged.Why = "No line joins A and " + VertexName(v) + ".";
+    } else if (const int w = W(graph, 0, v); farthest ? w < best : w > best) {
+      judged.Why = LineText(0, v, w) + (farthest ? " is lighter than " : " is heavier than ") +
+                   bestText + rule + ".";
+    } else {
+      judged.Judged = Verdict::Allowed;
+      judged.Why = LineText(0, v, w) + (farthest ? " is as heavy as " : " is as light as ") +
+                   bestText + rule + "; on equal weights the program takes the earlier letter, " +
+                   VertexName(start) + ".";
+    }
+  }
+  return step;
+}
+
+// The vertex that the nearest or the farthest rule puts in next.
+void JudgeByDistance(const PairWeights& graph, const Tour& tour, const InsertionStep& chosen,
+                     bool farthest, PracticeStep& step) {
+  const std::string k = VertexName(chosen.Vertex);
+  const std::string kLine = LineText(chosen.DistanceTo, chosen.Vertex, chosen.Distance);
+  for (int v = 0; v < graph.VertexCount; ++v) {
+    JudgedAnswer& judged = step.Answers.emplace_back();
+    judged.Answer = PracticeAnswer::Vertex(v);
+    const std::string name = VertexName(v);
+    // Its lightest line to a tour vertex, to the earlier letter on equal weights.
+    int to = -1;
+    for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
+      const int t = tour[p];
+      if (t != v && Joined(graph, v, t) &&
+          (to < 0 || W(graph, v, t) < W(graph, v, to) ||
+           (W(graph, v, t) == W(graph, v, to) && t < to))) {
+        to = t;
+      }
+    }
+    if (std::find(tour.begin(), tour.end(), v) != tour.end()) {
+      judged.Offered = false;
+      judged.Why = name + " is in the tour already.";
+    } else if (v == chosen.Vertex) {
+      judged.Judged = Verdict::Taken;
+      judged.Why = (farthest ? k +
+                                   " is the farthest vertex from the tour: its lightest line to "
+                                   "it is " +
+                                   kLine
+                             : k + " is the nearest vertex to the tour, by " + kLine) +
+                   "; it goes " + Between(tour, chosen.Place) + ": " + SignedText(chosen.Increase) +
+                   ", the cheapest place.";
+    } else if (to < 0) {
+      judged.Why = name + " has no line to a vertex of the tour.";
+    } else {
+      const int w = W(graph, v, to);
+      const std::string own = name + "'s lightest line to the tour, " + LineText(to, v, w);
+      if (farthest ? w < chosen.Distance : w > chosen.Distance) {
+        judged.Why = own + (farthest ? ", is lighter than " : ", is heavier than ") + k + "'s, " +
+                     kLine + (farthest ? ", the heaviest of those." : ".");
+      } else {
+        assert(w == chosen.Distance);
+        judged.Judged = Verdict::Allowed;
+        judged.Why = own + (farthest ? ", is as heavy as " : ", is as light as ") + k + "'s, " +
+                     kLine + "; on equal weights the program takes the earlier letter, " + k + ".";
+      }
+    }
+  }
+}
+
+// The vertex that the cheapest rule puts in next.
+void JudgeByIncrease(const PairWeights& graph, const Tour& tour, const InsertionStep& chosen,
+                     PracticeStep& step) {
+  const std::string k = VertexName(chosen.Vertex);
+  const std::string kPlace = Between(tour, chosen.Place);
+  for (int v = 0; v < graph.VertexCount; ++v) {
+    JudgedAnswer& judged = step.Answers.emplace_back();
+    judged.Answer = PracticeAnswer::Vertex(v);
+    const std::string name = VertexName(v);
+    int increase = 0;
+    if (std::find(tour.begin(), tour.end(), v) != tour.end()) {
+      judged.Offered = false;
+      judged.Why = name + " is in the tour already.";
+    } else if (v == chosen.Vertex) {
+      judged.Judged = Verdict::Taken;
+      judged.Why =
+          k + " adds the least weight: " + SignedText(chosen.Increase) + ", " + kPlace + ".";
+    } else if (const int place = CheapestPlace(graph, tour, v, increase); place < 0) {
+      judged.Why = name + " has no place: no two neighbours on the tour are both joined to it.";
+    } else if (increase > chosen.Increase) {
+      judged.Why = name + " adds " + SignedText(increase) + " at its cheapest place, " +
+                   Between(tour, place) + "; " + k + " adds " + SignedText(chosen.Increase) + ", " +
+                   kPlace + ".";
+    } else {
+      assert(increase == chosen.Increase);
+      judged.Judged = Verdict::Allowed;
+      judged.Why = name + " adds " + SignedText(increase) + " too, " + Between(tour, place) +
+                   ", as little as " + k +
+                   "; on equal increases the program takes the earlier letter, " + k + ".";
+    }
+  }
+}
+
+}  // namespace
+
+PracticeSteps InsertionSteps(const Drawing& drawing, InsertionRule rule) {
+  const PairWeights graph = PairWeightsOf(drawing);
+  const InsertionResult found = InsertionTour(graph, rule);
+  PracticeSteps steps;
+  if (!found.Found || found.Start < 0) return steps;
+  steps.push_back(StartStep(graph, found.Start, rule == InsertionRule::Farthest));
+  for (std::size_t s = 0; s < found.Steps.size(); ++s) {
+    const Tour tour = found.TourAfter(s);
+    PracticeStep& step = steps.emplace_back();
+    step.Tick = static_cast<int>(s) + 2;
+    if (rule == InsertionRule::Cheapest) {
+      JudgeByIncrease(graph, tour, found.Steps[s], step);
+    } else {
+      JudgeByDistance(graph, tour, found.Steps[s], rule == InsertionRule::Farthest, step);
+    }
+  }
+  return steps;
+}
+
+PracticeSteps NearestInsertionSteps(const Drawing& drawing) {
+  return InsertionSteps(drawing, InsertionRule::Nearest);
+}
+PracticeSteps FarthestInsertionSteps(const Drawing& drawing) {
+  return InsertionSteps(drawing, InsertionRule::Farthest);
+}
+PracticeSteps CheapestInsertionSteps(const Drawing& drawing) {
+  return InsertionSteps(drawing, InsertionRule::Cheapest);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "core/algorithms/algorithm.h"
 #include "core/graph/pair_weights.h"
 #include "core/graph/tour.h"
+#include "core/lesson/practice_step.h"
 
 namespace tsp {
 
@@ -42,6 +43,14 @@ struct InsertionResult {
 };
 
 InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule);
+
+// The start and every insertion as practice questions, one a tick, each with every vertex
+// judged by the rule's choice of the vertex (its place follows from it). Nothing when there is
+// no tour.
+PracticeSteps InsertionSteps(const Drawing& drawing, InsertionRule rule);
+PracticeSteps NearestInsertionSteps(const Drawing& drawing);
+PracticeSteps FarthestInsertionSteps(const Drawing& drawing);
+PracticeSteps CheapestInsertionSteps(const Drawing& drawing);
 
 AlgorithmResult RunNearestInsertion(const Drawing& drawing);
 AlgorithmResult RunFarthestInsertion(const Drawing& drawing);

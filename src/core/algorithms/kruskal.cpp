@@ -1,5 +1,6 @@
 #include "core/algorithms/kruskal.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "core/algorithms/line_order.h"
@@ -21,6 +22,54 @@ SpanningTree KruskalTree(const Drawing& drawing) {
   tree.VertexCount = 0;
   for (int v = 0; v < n; ++v) tree.VertexCount += parts.Find(v) == parts.Find(0) ? 1 : 0;
   return tree;
+}
+
+PracticeSteps KruskalSteps(const Drawing& drawing) {
+  const SpanningTree tree = KruskalTree(drawing);
+  const int n = drawing.VertexCount();
+  const std::string rule = ", the lightest line left that joins two separate parts";
+  Components parts;
+  PracticeSteps steps;
+  for (std::size_t k = 0; k < tree.Edges.size(); ++k) {
+    const TreeEdge& taken = tree.Edges[k];
+    const std::string takenText = LineText(taken.From, taken.To, taken.Weight);
+    PracticeStep& step = steps.emplace_back();
+    step.Tick = static_cast<int>(k) + 1;
+    for (int a = 0; a < n; ++a) {
+      for (int b = a + 1; b < n; ++b) {
+        if (drawing.LineBetween(a, b) < 0) continue;
+        JudgedAnswer& judged = step.Answers.emplace_back();
+        judged.Answer = PracticeAnswer::Line(a, b);
+        const std::string text = LineText(a, b, drawing.WeightBetween(a, b));
+        const std::int16_t weight = drawing.ListedWeights(a)[b];
+        const bool before =
+            std::any_of(tree.Edges.begin(), tree.Edges.begin() + k,
+                        [&](const TreeEdge& e) { return e.From == a && e.To == b; });
+        if (a == taken.From && b == taken.To) {
+          judged.Judged = Verdict::Taken;
+          judged.Why = text + " is the lightest line left that joins two separate parts.";
+        } else if (before) {
+          judged.Offered = false;
+          judged.Why = text + " is taken already.";
+        } else if (parts.Find(a) == parts.Find(b)) {
+          judged.Why = text + " would close a cycle: " + VertexName(a) + " and " + VertexName(b) +
+                       " are joined already.";
+        } else if (weight == Drawing::NotListed) {
+          judged.Why = text + " weighs 0 as typed, and the tree takes no such line.";
+        } else if (weight > taken.Weight) {
+          judged.Why = text + " is heavier than " + takenText + rule + ".";
+        } else {
+          assert(weight == taken.Weight);
+          judged.Judged = Verdict::Allowed;
+          judged.Why = text + " is as light as " + takenText + rule +
+                       "; on equal weights the program takes the pair with the earlier letters, " +
+                       takenText + ".";
+        }
+      }
+    }
+    parts.Join(taken.From, taken.To);
+  }
+  return steps;
 }
 
 AlgorithmResult RunKruskal(const Drawing& drawing) {

@@ -3,6 +3,7 @@
 #include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
 #include "core/graph/tree.h"
+#include "core/lesson/practice_step.h"
 
 namespace tsp {
 
@@ -14,5 +15,9 @@ namespace tsp {
 SpanningTree KruskalTree(const Drawing& drawing);
 
 AlgorithmResult RunKruskal(const Drawing& drawing);
+
+// The edges as practice questions, one a tick, each with every line among the drawing's
+// vertices judged by the rule: the lightest line left that joins two separate parts.
+PracticeSteps KruskalSteps(const Drawing& drawing);
 
 }  // namespace tsp

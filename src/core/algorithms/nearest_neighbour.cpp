@@ -43,6 +43,50 @@ NearestNeighbourResult NearestNeighbourTour(const PairWeights& graph) {
   return result;
 }
 
+PracticeSteps NearestNeighbourSteps(const Drawing& drawing) {
+  const PairWeights graph = PairWeightsOf(drawing);
+  const NearestNeighbourResult found = NearestNeighbourTour(graph);
+  PracticeSteps steps;
+  if (!found.Found) return steps;
+  const Tour& tour = *found.Found;
+  const int n = graph.VertexCount;
+  unsigned visited = 1;
+  for (int k = 1; k < n; ++k) {
+    const int from = tour[k - 1];
+    const int next = tour[k];
+    const std::string takenText = LineText(from, next, *graph.Between(from, next));
+    const std::string rule =
+        ", the lightest line from " + VertexName(from) + " to a vertex not yet visited";
+    PracticeStep& step = steps.emplace_back();
+    step.Tick = k;
+    for (int v = 0; v < n; ++v) {
+      JudgedAnswer& judged = step.Answers.emplace_back();
+      judged.Answer = PracticeAnswer::Vertex(v);
+      const auto& line = graph.Between(from, v);
+      if (v == next) {
+        judged.Judged = Verdict::Taken;
+        judged.Why = takenText + " is the lightest line from " + VertexName(from) +
+                     " to a vertex not yet visited.";
+      } else if ((visited >> v & 1u) != 0) {
+        judged.Offered = false;
+        judged.Why = v == 0 ? "A is where the tour starts; it goes back there last."
+                            : VertexName(v) + " is visited already.";
+      } else if (!line) {
+        judged.Why = "No line joins " + VertexName(from) + " and " + VertexName(v) + ".";
+      } else if (*line > *graph.Between(from, next)) {
+        judged.Why = LineText(from, v, *line) + " is heavier than " + takenText + rule + ".";
+      } else {
+        judged.Judged = Verdict::Allowed;
+        judged.Why = LineText(from, v, *line) + " is as light as " + takenText + rule +
+                     "; on equal weights the program takes the earlier letter, " +
+                     VertexName(next) + ".";
+      }
+    }
+    visited |= 1u << next;
+  }
+  return steps;
+}
+
 AlgorithmResult RunNearestNeighbour(const Drawing& drawing) {
   const NearestNeighbourResult found = NearestNeighbourTour(PairWeightsOf(drawing));
   AlgorithmResult result = TourOutcome(drawing, found.Found, found.Reason);

@@ -6,6 +6,7 @@
 #include "core/algorithms/algorithm.h"
 #include "core/graph/pair_weights.h"
 #include "core/graph/tour.h"
+#include "core/lesson/practice_step.h"
 
 namespace tsp {
 
@@ -20,5 +21,10 @@ struct NearestNeighbourResult {
 NearestNeighbourResult NearestNeighbourTour(const PairWeights& graph);
 
 AlgorithmResult RunNearestNeighbour(const Drawing& drawing);
+
+// The tour's vertices after A as practice questions, one a tick (the step back to A is none),
+// each with every vertex judged by the rule: the lightest line to a vertex not yet visited.
+// Nothing when there is no tour.
+PracticeSteps NearestNeighbourSteps(const Drawing& drawing);
 
 }  // namespace tsp

@@ -206,6 +206,57 @@ Animation SpanningTreeAnimation(const std::optional<SpanningTree>& tree, int ver
   return animation;
 }
 
+PracticeSteps SpanningTreeSteps(const Drawing& drawing) {
+  const SpanningTree tree = BuildSpanningTree(drawing);
+  const std::string rule = ", the lightest line from the tree to a vertex outside it";
+  PracticeSteps steps;
+  unsigned inTree = 1;
+  for (const TreeEdge& taken : tree.Edges) {
+    const std::string takenText =
+        LineText(std::min(taken.From, taken.To), std::max(taken.From, taken.To), taken.Weight);
+    PracticeStep& step = steps.emplace_back();
+    step.Tick = static_cast<int>(steps.size());
+    // Lines to hidden vertices, should there be any, are listed too (see BuildSpanningTree).
+    for (int a = 0; a < MaxVertices; ++a) {
+      for (int b = a + 1; b < MaxVertices; ++b) {
+        if (drawing.LineBetween(a, b) < 0) continue;
+        JudgedAnswer& judged = step.Answers.emplace_back();
+        judged.Answer = PracticeAnswer::Line(a, b);
+        const std::string text = LineText(a, b, drawing.WeightBetween(a, b));
+        const bool aIn = (inTree >> a & 1u) != 0;
+        const bool bIn = (inTree >> b & 1u) != 0;
+        const std::int16_t weight = drawing.ListedWeights(a)[b];
+        if (judged.Answer == PracticeAnswer::Line(taken.From, taken.To)) {
+          judged.Judged = Verdict::Taken;
+          judged.Why = text + " is the lightest line from the tree to a vertex outside it.";
+        } else if (aIn && bIn) {
+          judged.Offered = false;
+          judged.Why = text + " joins two vertices of the tree already.";
+        } else if (!aIn && !bIn) {
+          judged.Why = text + " does not touch the tree: both its ends are outside it.";
+        } else if (weight == Drawing::NotListed) {
+          judged.Why = text + " weighs 0 as typed, and the tree takes no such line.";
+        } else if (weight > taken.Weight) {
+          judged.Why = text + " is heavier than " + takenText + rule + ".";
+        } else {
+          assert(weight == taken.Weight);
+          judged.Judged = Verdict::Allowed;
+          const int from = aIn ? a : b;
+          judged.Why =
+              text + " is as light as " + takenText + rule + "; the program takes " + takenText +
+              (from != taken.From
+                   ? ": on equal weights it takes the line from the tree vertex latest "
+                     "in the alphabet, " +
+                         VertexName(taken.From) + "."
+                   : ", the first of them in " + VertexName(taken.From) + "'s sorted list.");
+        }
+      }
+    }
+    inTree |= 1u << taken.To;
+  }
+  return steps;
+}
+
 AlgorithmResult RunSpanningTree(const Drawing& drawing) {
   AlgorithmResult result;
   result.Tree = BuildSpanningTree(drawing);

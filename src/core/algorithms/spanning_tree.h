@@ -8,6 +8,7 @@
 #include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
 #include "core/graph/tree.h"
+#include "core/lesson/practice_step.h"
 
 namespace tsp {
 
@@ -29,5 +30,9 @@ AlgorithmResult RunSpanningTree(const Drawing& drawing);
 // The position of slot among the slots of the same weight once the list is sorted by the nine
 // bubble-sort passes (0 for the first of them).
 int EqualWeightRank(const std::array<std::int16_t, MaxVertices>& weights, int slot);
+
+// The tree's edges as practice questions, one a tick, each with every drawn line judged by the
+// rule that the tree takes the lightest listed line from a tree vertex to one outside it.
+PracticeSteps SpanningTreeSteps(const Drawing& drawing);
 
 }  // namespace tsp

@@ -5,6 +5,7 @@
 #include "core/algorithms/algorithm.h"
 #include "core/graph/tour.h"
 #include "core/graph/tree.h"
+#include "core/lesson/practice_step.h"
 
 namespace tsp {
 
@@ -17,5 +18,11 @@ Tour TreeTour(const SpanningTree& tree);
 Animation TreeTourAnimation(const Drawing& drawing, const std::optional<Tour>& tour);
 // The tour of the program's spanning tree.
 AlgorithmResult RunTreeTour(const Drawing& drawing);
+
+// The tour's vertices after A as practice questions, one a tick (the step back to A is none),
+// each with every vertex judged by depth-first preorder: a child not yet visited of the
+// deepest vertex on the way back to A that has one. Any such child is allowed; the program
+// takes them in the order they joined the tree.
+PracticeSteps TreeTourSteps(const Drawing& drawing);
 
 }  // namespace tsp

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "core/graph/vertex.h"
 
@@ -60,6 +61,21 @@ constexpr TwipBox WeightBox(int from, int to) {
   return {(Anchors[from].X + Anchors[to].X) / 2, (Anchors[from].Y + Anchors[to].Y) / 2,
           WeightBoxWidth, WeightBoxHeight};
 }
+
+// Where a click lands, for the questions answered on the drawing: the vertex among the first
+// vertexCount whose marker holds the point, -1 when none does.
+int VertexAt(TwipPoint point, int vertexCount);
+
+// A line drawn from the anchor of one vertex to the anchor of another.
+struct Segment {
+  int From = 0;
+  int To = 0;
+};
+// How far from a line a click still hits it: six pixels.
+inline constexpr int LineReach = 90;
+// The index of the line nearest the point when it passes within LineReach; -1 when none does,
+// or when the point is on one of the first vertexCount markers, where many lines meet.
+int LineAt(TwipPoint point, std::span<const Segment> lines, int vertexCount);
 
 // The picture of the ring with every vertex, marker, letter and weight inside it.
 inline constexpr int Width = 12165;
