@@ -184,7 +184,10 @@ std::variant<std::vector<std::string>, std::string> ParseQuestions(std::string_v
   std::size_t at = 0;
   while (true) {
     const std::size_t comma = std::min(list.find(',', at), list.size());
-    const std::string id(list.substr(at, comma - at));
+    std::string_view item = list.substr(at, comma - at);
+    while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
+    while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
+    const std::string id(item);
     if (id.empty()) return std::string("an empty question in \"") + std::string(list) + "\"";
     if (std::find(known.begin(), known.end(), id) == known.end()) {
       return "no question is called \"" + id + "\"";

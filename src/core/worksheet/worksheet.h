@@ -20,8 +20,8 @@ std::vector<std::string> DefaultQuestions();
 // Every id --questions takes, in the table's order, then "guarantee".
 std::vector<std::string> QuestionIds();
 
-// "spanning_tree,optimum" as ids in that order; or why the list cannot be used: an unknown id,
-// an empty item or an id given twice.
+// "spanning_tree,optimum" (blanks around the ids allowed) as ids in that order; or why the list
+// cannot be used: an unknown id, an empty item or an id given twice.
 std::variant<std::vector<std::string>, std::string> ParseQuestions(std::string_view list);
 
 // What every sheet of one set shares.
