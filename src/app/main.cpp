@@ -2,11 +2,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/worksheets.h"
@@ -60,6 +62,12 @@ struct WorksheetFlags {
   std::vector<const QCommandLineOption*> All() const {
     return {&Sheets, &Key, &Count, &Vertices, &Seed, &Metric, &Questions, &Graphs};
   }
+  bool AnySet(const QCommandLineParser& parser) const {
+    const auto all = All();
+    return std::any_of(all.begin(), all.end(), [&parser](const QCommandLineOption* option) {
+      return parser.isSet(*option);
+    });
+  }
 };
 
 QString Dashed(const QCommandLineOption& option) {
@@ -92,8 +100,9 @@ std::variant<tsp::WorksheetOptions, QString> ReadWorksheetOptions(const QCommand
                                                                   const WorksheetFlags& flags) {
   for (const QCommandLineOption* option : flags.All()) {
     if (!parser.isSet(*option)) continue;
-    if (!parser.isSet(flags.Sheets))
+    if (!parser.isSet(flags.Sheets)) {
       return Dashed(*option) + QStringLiteral(" needs --worksheet FILE.");
+    }
     if (option->valueName().isEmpty() ? parser.optionNames().count(option->names().first()) > 1
                                       : parser.values(*option).size() > 1) {
       return QStringLiteral("Give %1 only once.").arg(Dashed(*option));
@@ -109,8 +118,12 @@ std::variant<tsp::WorksheetOptions, QString> ReadWorksheetOptions(const QCommand
     return QStringLiteral("--worksheet opens no file: leave out \"%1\".")
         .arg(parser.positionalArguments().first());
   }
-  if (!parser.isSet(flags.Key))
+  if (parser.isSet(QStringLiteral("json"))) {
+    return QStringLiteral("--json goes with --report, not with --worksheet.");
+  }
+  if (!parser.isSet(flags.Key)) {
     return QStringLiteral("--worksheet needs --key FILE for the answers.");
+  }
 
   tsp::WorksheetOptions options;
   options.SheetsPath = parser.value(flags.Sheets);
@@ -194,8 +207,7 @@ int main(int argc, char* argv[]) {
     std::printf("tsp-simulator %s\n", TSP_VERSION);
     return 0;
   }
-  for (const QCommandLineOption* option : worksheet.All()) {
-    if (!parser.isSet(*option)) continue;
+  if (worksheet.AnySet(parser)) {
     auto options = ReadWorksheetOptions(parser, worksheet);
     if (const QString* error = std::get_if<QString>(&options)) {
       std::fprintf(stderr, "%s\n", qPrintable(*error));

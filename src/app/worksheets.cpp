@@ -11,12 +11,10 @@
 #include <algorithm>
 #include <cassert>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "app/graph_files.h"
 #include "core/graph/ring.h"
-#include "ui/files.h"
 #include "ui/graph_painter.h"
 #include "ui/look.h"
 
@@ -145,18 +143,17 @@ ui::GraphPicture PrintedPicture(const Drawing& drawing) {
   return picture;
 }
 
-// Where a picture has anything, in pixels.
-QRectF PictureBounds(const ui::GraphPicture& picture) {
+// The ring of all ten vertices, in pixels: every sheet's drawing has one scale, and a smaller
+// graph stands where the graph view would show it.
+QRectF RingBounds() {
   QRectF bounds;
-  const auto add = [&bounds](const ring::TwipBox& box) { bounds |= QRectF(ui::ToPixels(box)); };
-  for (const ui::CircleItem& circle : picture.Circles) add(circle.Box);
-  for (const ui::LabelItem& label : picture.Labels) add(label.Box);
+  for (const ring::VertexPlace& place : ring::Places) bounds |= QRectF(ui::ToPixels(place.Marker));
   return bounds;
 }
 
 void PaintGraph(QPainter& painter, const Drawing& drawing, const QRectF& area) {
   const ui::GraphPicture picture = PrintedPicture(drawing);
-  const QRectF bounds = PictureBounds(picture);
+  const QRectF bounds = RingBounds();
   const double scale = std::min(area.width() / bounds.width(), area.height() / bounds.height());
   painter.save();
   painter.translate(area.left() + (area.width() - scale * bounds.width()) / 2, area.top());
@@ -332,7 +329,10 @@ void QuietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
 
 // Fonts and PDF pages need a GUI application; without a display the offscreen platform serves.
 std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return nullptr;
+  if (QCoreApplication::instance() != nullptr) {
+    assert(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr);
+    return nullptr;
+  }
   static int argc = 1;
   static char name[] = "tsp-simulator";
   static char* argv[] = {name, nullptr};
