@@ -1,7 +1,9 @@
 #include "ui/dialog_gate.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QPointer>
 #include <QSet>
@@ -150,6 +152,9 @@ class Gate final : public QObject {
       silenced_.emplace_back(object);
     };
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) silence(button);
+    // A choice in a list or a combo box can start something too.
+    for (QComboBox* box : window->findChildren<QComboBox*>()) silence(box);
+    for (QAbstractItemView* list : window->findChildren<QAbstractItemView*>()) silence(list);
     for (QShortcut* shortcut : window->findChildren<QShortcut*>()) silence(shortcut);
     for (Timer* timer : window->findChildren<Timer*>()) silence(timer);
   }

@@ -9,9 +9,9 @@ namespace tsp::ui {
 // While one of the program's dialogs or menus runs its own event loop, the windows under it
 // must do nothing: a press that still reaches one (an accessibility action, an automation
 // tool, QAbstractButton::click()) could unload the very window the dialog was opened from.
-// So, while any is open, the buttons, shortcuts and timers of every Window emit nothing, and
-// keys, mouse buttons and close requests addressed to a Window are dropped. The dialogs
-// themselves and their own controls are not affected, and nothing looks different.
+// So, while any is open, the buttons, lists, combo boxes, shortcuts and timers of every Window
+// emit nothing, and keys, mouse buttons and close requests addressed to a Window are dropped.
+// The dialogs themselves and their own controls are not affected, and nothing looks different.
 //
 // A DialogScope marks one dialog open for its lifetime; a popup menu counts while it is shown.
 class DialogScope {
