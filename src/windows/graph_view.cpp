@@ -274,14 +274,14 @@ void GraphView::playTick() {
   const Playback::Tick tick = playback_.Advance();
   if (tick == Playback::Tick::None) return;
   if (tick == Playback::Tick::Played) {
-    show(playback_.View());
+    showBoard(playback_.View());
     return;
   }
   // Off before the box opens: the box runs a nested event loop in which the timer would fire
   // again and open a second box. The tour's weight shows once the message was read.
   runs_[playing_].Timer->SetEnabled(false);
   const QString weightBefore = tourWeight_->text();
-  show(playback_.View());
+  showBoard(playback_.View());
   tourWeight_->setText(weightBefore);
   services_.Messages.Show(QString::fromLatin1(playback_.Playing().EndMessage));
   if (playback_.Playing().IsTour) {
@@ -300,7 +300,7 @@ Board GraphView::board() const {
   return board;
 }
 
-void GraphView::show(const Board& board) {
+void GraphView::showBoard(const Board& board) {
   for (int k = 0; k < BoxCount; ++k) graphLine(k).BorderColour = ui::ToQColor(board.LineColours[k]);
   canvas_->Changed();
   treeEdges_->setText(FromUtf8(board.TreeEdges));
@@ -328,7 +328,7 @@ void GraphView::stepBack() {
   if (!playback_.Started() || playback_.Ticks() == 0 || practice_) return;
   if (!playback_.Paused()) togglePause();
   playback_.StepBack();
-  show(playback_.View());
+  showBoard(playback_.View());
 }
 
 void GraphView::setMsPerTick(int ms) {
@@ -456,7 +456,7 @@ void GraphView::startPractice(const PracticeRow& row) {
   playbackBar_->setEnabled(false);
   canvas_->SetClickable(true);
   scoreLine_->setText(FromUtf8(practice_->Score()));
-  show(playback_.View());
+  showBoard(playback_.View());
   askQuestion();
 }
 
@@ -509,7 +509,7 @@ void GraphView::showOutcome(const Practice::Outcome& outcome) {
   scoreLine_->setText(FromUtf8(practice_->Score()));
   while (playback_.Ticks() < outcome.Tick && playback_.Advance() != Playback::Tick::None) {
   }
-  show(playback_.View());
+  showBoard(playback_.View());
   if (practice_->Done()) {
     finishPractice();
   } else {
@@ -536,7 +536,7 @@ void GraphView::endPractice() {
   finishPractice();
   playback_.SetPaused(true);
   playbackBar_->setPaused(true);
-  show(playback_.View());
+  showBoard(playback_.View());
 }
 
 void GraphView::clearPracticePanel() {

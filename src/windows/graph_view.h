@@ -84,7 +84,7 @@ class GraphView final : public ui::Window {
   void togglePause();
   void setMsPerTick(int ms);
   Board board() const;
-  void show(const Board& board);
+  void showBoard(const Board& board);
   ui::LineItem& graphLine(int lineId) { return canvas_->Line(MaxVertices + lineId); }
   const ui::LineItem& graphLine(int lineId) const { return canvas_->Line(MaxVertices + lineId); }
   std::vector<QColor> lineColours() const;

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -262,6 +264,8 @@ const char* KindName(Act kind) {
       return "Close";
     case Act::Tick:
       return "Tick";
+    case Act::Choose:
+      return "Choose";
   }
   return "";
 }
@@ -335,6 +339,16 @@ class Session {
   }
   // A play of the comparison lists in the tree's box unless it plays a tour.
   bool PlaysTree() const { return playing_ == TreeRun || (playing_ == PlayRun && !played_.IsTour); }
+  // A practice is asking its questions: its answer list is on screen.
+  bool Practising() const {
+    const ui::Window* view = At(F4);
+    const auto* list = view ? view->findChild<QListWidget*>(QStringLiteral("AnswerList")) : nullptr;
+    return list != nullptr && list->isVisible();
+  }
+  static bool IsPracticeAction(const Action& a) {
+    return (a.Kind == Act::Choose && a.Window == Titles[F4]) || IsClick(a, F4, "CheckButton") ||
+           IsClick(a, F4, "RevealButton");
+  }
 
   void CheckMessages(const Action& action, const Before& before);
   void CheckEnd(const Before& before);
@@ -394,9 +408,14 @@ class Session {
   // The last run started on the graph view, as the user drove it.
   bool hasRun_ = false;
   int playing_ = TreeRun;
-  Animation played_;    // what the comparison's play plays, from the table of algorithms
-  int position_ = 0;    // ticks played
-  bool ended_ = false;  // the tick at position_ showed the end message
+  Animation played_;  // what the comparison's play plays, from the table of algorithms
+  // A practice plays its run through the answers; the session follows whether it is paused
+  // or ended, but not which tick it shows, until a run starts afresh.
+  bool practising_ = false;
+  bool opaque_ = false;
+  bool practiceTouched_ = false;  // the action asked, answered, started or left a practice
+  int position_ = 0;              // ticks played
+  bool ended_ = false;            // the tick at position_ showed the end message
   bool paused_ = false;
   bool moved_ = false;       // the action played, undid or restarted a tick
   std::vector<Shot> shots_;  // by position, as first played
@@ -482,6 +501,22 @@ bool Session::Execute(const Action& action) {
     if (!action.Text.isEmpty()) app_->Files.Names.append(FilePath(action.Text));
     QTest::mouseClick(button, Qt::LeftButton);
     app_->Files.Names.clear();
+    return true;
+  }
+  if (action.Kind == Act::Choose) {
+    const bool enter = action.Text.endsWith(u'+');
+    const int item = QStringView(action.Text).left(action.Text.size() - (enter ? 1 : 0)).toInt();
+    if (auto* box = qobject_cast<QComboBox*>(control)) {
+      if (item < 0 || item >= box->count() || box->count() < 2) return false;
+      // The arrow keys choose the neighbouring item and report it as chosen.
+      box->setCurrentIndex(item > 0 ? item - 1 : 1);
+      QTest::keyClick(box, item > 0 ? Qt::Key_Down : Qt::Key_Up);
+      return true;
+    }
+    auto* list = qobject_cast<QListWidget*>(control);
+    if (list == nullptr || item < 0 || item >= list->count()) return false;
+    list->setCurrentRow(item);
+    if (enter) QTest::keyClick(list, Qt::Key_Return);
     return true;
   }
   if (!IsBox(control)) return false;
@@ -606,7 +641,8 @@ QString Session::Perform(const Action& action) {
   const bool done = Execute(action);
   nestedTicks_ = 0;
   whileOpen_.reset();
-  if (!done) return QStringLiteral("the action is not possible in this state");
+  if (!done)
+    return QStringLiteral("the action is not possible in this state: ") + ActionListCode({action});
   app_->Settle();
 
   if (action.Kind == Act::Start) {
@@ -937,6 +973,9 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
     allow(F2, QStringLiteral("Text3"));
     allow(F2, QStringLiteral("Text4"));
   }
+  if (practiceTouched_) {
+    allowView({"StepLine", "VerdictBox", "ScoreLine", "Text6", "Text7", "Text8", "Text9"});
+  }
   if (IsClick(action, F4, "CompareButton")) {
     allow(FC, QStringLiteral("GuaranteeText"));
     allow(FC, QStringLiteral("BoundChain"));
@@ -989,6 +1028,7 @@ void Session::CheckLists(const Action& action) {
   // Back at the start the boxes hold what they held before the run.
   if (run < 0 || (action.Kind != Act::Tick && (!moved_ || position_ == 0))) return;
   const int n = viewVertices_;
+  if (run == PlayRun && opaque_) return;
   if (run == PlayRun) {
     const PlayedTexts texts = TextsAfter(played_, std::min(position_, played_.TickCount()));
     if (Text(view, played_.IsTour ? "Text7" : "Text6") != QString::fromStdString(texts.Edges))
@@ -1045,7 +1085,7 @@ void Session::CheckRunEnds(const Action& action, const Before& before) {
     // The longest of the view's runs plays a closed tour through ten vertices: ten steps, then
     // its end; a play of the comparison, its animation.
     const int longest = t == PlayRun ? played_.TickCount() + 1 : MaxVertices + 1;
-    if (TimerOf(t)->Enabled() && position_ > longest) {
+    if (TimerOf(t)->Enabled() && position_ > longest && !(t == PlayRun && opaque_)) {
       Fail(QStringLiteral("%1 still runs after %2 ticks").arg(TimerNames[t]).arg(position_));
     }
   }
@@ -1053,6 +1093,11 @@ void Session::CheckRunEnds(const Action& action, const Before& before) {
   const int n = viewVertices_;
   for (const auto& [timer, message] : tickMessages_) {
     if (TimerOf(timer)->Enabled()) Fail(QStringLiteral("an ended animation still ticks"));
+    if (timer == PlayRun && opaque_) {
+      if (message != TreeEnd && message != TourEnd)
+        Fail(QStringLiteral("the practised run ended with \"%1\"").arg(message));
+      continue;
+    }
     if (timer == PlayRun) {
       // Its lists end as its animation does.
       const PlayedTexts texts = TextsAfter(played_, played_.TickCount());
@@ -1128,7 +1173,29 @@ void Session::FollowPlayback(const Action& action, const Before& before) {
   if (NewlyLoaded(before, F4)) {
     hasRun_ = false;
     paused_ = false;
+    practising_ = false;
+    opaque_ = false;
   }
+  // A practice plays the run behind its answers; leaving it midway pauses that run, finishing
+  // it ends it.
+  const bool practising = Practising();
+  // What a practice left to read goes when a run or another practice starts.
+  const bool leftToRead = !before.Texts[F4].value(QStringLiteral("VerdictBox")).isEmpty() ||
+                          !before.Texts[F4].value(QStringLiteral("ScoreLine")).isEmpty();
+  practiceTouched_ = practising || practising_ || leftToRead || IsPracticeAction(action);
+  if (practising) {
+    hasRun_ = true;
+    playing_ = PlayRun;
+    opaque_ = true;
+    ended_ = false;
+    paused_ = false;
+    shots_.clear();
+  } else if (practising_) {
+    const auto* pause = At(F4)->findChild<QPushButton*>(QStringLiteral("PauseButton"));
+    paused_ = pause->text() == QLatin1String("Resume");
+    ended_ = !paused_;
+  }
+  practising_ = practising;
   for (int t = 0; t < RunCount; ++t) {
     // The optimum of a graph without a tour starts nothing.
     const bool started = Starts(action, t) &&
@@ -1139,6 +1206,7 @@ void Session::FollowPlayback(const Action& action, const Before& before) {
       const GraphView* view = app_->App->window<GraphView>().Get();
       played_ = PlayedRow(action)->Run(*view->drawing()).Play;
     }
+    opaque_ = false;
     hasRun_ = true;
     playing_ = t;
     position_ = 0;
@@ -1154,6 +1222,15 @@ void Session::FollowPlayback(const Action& action, const Before& before) {
     paused_ = true;
   }
   if (IsClick(action, F4, "PauseButton")) paused_ = !paused_;
+  // Where a practice left its run, the steps pause it whenever it had a tick to step over.
+  if (opaque_ &&
+      (IsClick(action, F4, "StepBackButton") || IsClick(action, F4, "StepForwardButton"))) {
+    const auto* pause = At(F4)->findChild<QPushButton*>(QStringLiteral("PauseButton"));
+    paused_ = pause->text() == QLatin1String("Resume");
+    ended_ = IsClick(action, F4, "StepForwardButton") &&
+             (ended_ || app_->Messages.Texts.size() > before.Messages);
+    return;
+  }
   if (IsClick(action, F4, "StepBackButton") && position_ > 0) {
     paused_ = true;
     --position_;
@@ -1200,7 +1277,7 @@ void Session::CheckPlayback(const Before& before) {
                .arg(TimerOf(t)->interval())
                .arg(speed->value()));
   }
-  if (!hasRun_) return;
+  if (!hasRun_ || opaque_) return;
   if (!moved_ || NewlyLoaded(before, F4)) return;
   const Shot shot = TakeShot();
   if (position_ < static_cast<int>(shots_.size())) {
@@ -1318,7 +1395,20 @@ Action Session::Pick(std::mt19937& random) {
     offer(Action(Act::Close, title, {}), 0.3);
     if (w != FC) offer(Action(Act::Type, title, {}), w == F3 ? 24 : 8);
     if (w != F4) continue;
-    offer(Action(Act::Type, title, QStringLiteral("SpeedBox")), 2);
+    // The playback bar rests while a practice asks its questions.
+    if (window->findChild<QWidget*>(QStringLiteral("SpeedBox"))->isEnabled())
+      offer(Action(Act::Type, title, QStringLiteral("SpeedBox")), 2);
+    const auto* practice = window->findChild<QComboBox*>(QStringLiteral("PracticeBox"));
+    offer(Action(Act::Choose, title, QStringLiteral("PracticeBox"),
+                 QString::number(uniform(0, practice->count() - 1))),
+          1.5);
+    const auto* answers = window->findChild<QListWidget*>(QStringLiteral("AnswerList"));
+    if (answers->isVisible() && answers->count() > 0) {
+      offer(Action(Act::Choose, title, QStringLiteral("AnswerList"),
+                   QString::number(uniform(0, answers->count() - 1)) +
+                       (uniform(0, 1) == 0 ? QStringLiteral("+") : QString())),
+            12);
+    }
     for (int t = 0; t < RunCount; ++t) {
       if (!TimerOf(t)->Enabled()) continue;
       running = true;

@@ -6,13 +6,14 @@
 namespace tsp::testing {
 
 enum class Act {
-  Start,  // a fresh program start: the start screen and nothing else
-  Click,  // a mouse click on a button
-  Type,   // select all with the keyboard, then type the text key by key
-  Paste,  // select all with the keyboard, then paste the text from the clipboard
-  Enter,  // the Enter key in a box
-  Close,  // the title-bar close button
-  Tick,   // one tick of a running timer
+  Start,   // a fresh program start: the start screen and nothing else
+  Click,   // a mouse click on a button
+  Type,    // select all with the keyboard, then type the text key by key
+  Paste,   // select all with the keyboard, then paste the text from the clipboard
+  Enter,   // the Enter key in a box
+  Close,   // the title-bar close button
+  Tick,    // one tick of a running timer
+  Choose,  // the item numbered Text in a combo box or list, by keyboard; "+" after it: then Enter
 };
 
 // One user action, named by window title and control object name so that a list of them can

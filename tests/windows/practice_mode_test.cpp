@@ -202,5 +202,25 @@ TEST(PracticeUnavailable, SaysWhyWithoutAMessageBox) {
   EXPECT_TRUE(app.Messages.Texts.isEmpty());
 }
 
+// The box's list is a popup, during which the windows are blocked: the choice made in it still
+// starts the practice once the popup has gone.
+TEST(PracticeBox, AChoiceInThePopupStartsThePractice) {
+  TestApp app;
+  GraphView* view = OpenGraph(app, FourVertexWeights());
+  ASSERT_NE(view, nullptr);
+  view->show();
+  auto* box = Find<QComboBox>(view, "PracticeBox");
+  box->showPopup();
+  QAbstractItemView* list = box->view();
+  ASSERT_TRUE(list->isVisible());
+  const QModelIndex kruskal = list->model()->index(box->findText("Kruskal"), 0);
+  list->setCurrentIndex(kruskal);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(kruskal).center());
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_TRUE(Find<QListWidget>(view, "AnswerList")->isVisible());
+  EXPECT_TRUE(TextOf(view, "StepLine").contains(QStringLiteral("Kruskal")))
+      << TextOf(view, "StepLine").toStdString();
+}
+
 }  // namespace
 }  // namespace tsp::testing
