@@ -1,12 +1,7 @@
 #include "windows/graph_view.h"
 
-#include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <string>
@@ -16,14 +11,13 @@
 #include "core/algorithms/optimum.h"
 #include "core/algorithms/spanning_tree.h"
 #include "core/algorithms/tree_tour.h"
-#include "core/files/graphviz.h"
 #include "core/text/number_text.h"
-#include "ui/files.h"
 #include "ui/geometry.h"
 #include "ui/graph_painter.h"
 #include "ui/picture.h"
 #include "ui/playback_bar.h"
 #include "windows/graph_view_layout.h"
+#include "windows/practice_panel.h"
 #include "windows/vertex_text.h"
 
 namespace tsp {
@@ -137,11 +131,8 @@ void GraphView::addRuns() {
 }
 
 void GraphView::loadGraph(const Drawing& drawing, std::int16_t iterationCount) {
-  endPractice();
-  clearPracticePanel();
   drawing_ = drawing;
-  segments_.clear();
-  for (const DrawnLine& line : drawing.Lines()) segments_.push_back({line.From, line.To});
+  practice_->setDrawing(&*drawing_);
   iterationCount_ = iterationCount;
   // Computed once here, never inside the timed repetitions of the other runs.
   optimum_ = RunOptimum(drawing);
@@ -179,8 +170,7 @@ void GraphView::stopAnimationsExcept(int run) {
 }
 
 void GraphView::pressRun(int run) {
-  endPractice();
-  clearPracticePanel();
+  practice_->leave();
   stopAnimationsExcept(run);
   std::optional<Animation> animation = (this->*runs_[run].Compute)();
   if (animation) startPlaying(run, std::move(*animation));
@@ -189,8 +179,7 @@ void GraphView::pressRun(int run) {
 void GraphView::playAlgorithm(std::string_view id) {
   const AlgorithmRow* row = FindAlgorithm(id);
   if (row == nullptr || !drawing_) return;
-  endPractice();
-  clearPracticePanel();
+  practice_->leave();
   stopAnimationsExcept(playRun_);
   runs_[playRun_].Timer->SetEnabled(false);
   AlgorithmResult result = row->Run(*drawing_);
@@ -312,20 +301,20 @@ void GraphView::showBoard(const Board& board) {
 
 void GraphView::togglePause() {
   // In practice the answers play the run.
-  if (!playback_.Started() || practice_) return;
+  if (!playback_.Started() || practice_->active()) return;
   playback_.SetPaused(!playback_.Paused());
   playbackBar_->setPaused(playback_.Paused());
   runs_[playing_].Timer->SetEnabled(!playback_.Paused() && !playback_.Ended());
 }
 
 void GraphView::stepForward() {
-  if (!playback_.Started() || practice_) return;
+  if (!playback_.Started() || practice_->active()) return;
   if (!playback_.Paused()) togglePause();
   playTick();
 }
 
 void GraphView::stepBack() {
-  if (!playback_.Started() || playback_.Ticks() == 0 || practice_) return;
+  if (!playback_.Started() || playback_.Ticks() == 0 || practice_->active()) return;
   if (!playback_.Paused()) togglePause();
   playback_.StepBack();
   showBoard(playback_.View());
@@ -353,241 +342,82 @@ void GraphView::exportDrawing() {
       QStringLiteral("PNG image (*.png);;SVG image (*.svg);;Graphviz graph (*.dot *.gv)"),
       QStringLiteral("graph.png"));
   if (path.isEmpty()) return;
-  const QString type = QFileInfo(path).suffix().toLower();
-  const std::vector<QColor> colours = lineColours();
-  const ui::GraphPicture picture = ui::PictureOf(*drawing_, colours);
-  const QColor background = palette().window().color();
-  std::optional<QByteArray> bytes =
-      ui::EncodePicture(type, ui::RingPixelSize(), [&](QPainter& painter) {
-        painter.fillRect(QRect(QPoint(), ui::RingPixelSize()), background);
-        ui::GraphPainter(picture).Paint(painter);
-      });
-  if (type == QLatin1String("dot") || type == QLatin1String("gv")) {
-    std::vector<std::string> names;
-    for (const QColor& colour : colours) {
-      names.push_back(colour == LinePlain ? std::string() : colour.name().toStdString());
-    }
-    bytes = QByteArray::fromStdString(GraphvizText(*drawing_, names));
-  }
-  if (!bytes) {
-    services_.Messages.Show(
-        QStringLiteral("Cannot export %1: name the file .png, .svg or .dot.").arg(path));
-    return;
-  }
-  if (const auto error = ui::WriteFileAtomically(path, *bytes)) {
+  if (const auto error =
+          ui::ExportDrawing(path, *drawing_, lineColours(), palette().window().color())) {
     services_.Messages.Show(QStringLiteral("Cannot export %1: %2").arg(path, *error));
   }
 }
 
 void GraphView::addPractice() {
-  practiceBox_ = new QComboBox(this);
-  practiceBox_->setObjectName(QStringLiteral("PracticeBox"));
-  practiceBox_->setAccessibleName(QStringLiteral("Practice"));
-  practiceBox_->addItem(QStringLiteral("Practice\u2026"));
-  for (const PracticeRow& row : PracticeAlgorithms()) {
-    practiceBox_->addItem(FromUtf8(std::string(AlgorithmById(row.Id).Name)));
-  }
-  ui::SetPlace(practiceBox_, PracticeBoxPlace);
-  answerList_ = new QListWidget(this);
-  answerList_->setObjectName(QStringLiteral("AnswerList"));
-  answerList_->setAccessibleName(QStringLiteral("Your answer"));
-  ui::SetPlace(answerList_, AnswerListPlace);
-  for (const ControlRow& row : PracticeTable()) AddControl(this, row);
-  checkButton_ = findChild<QPushButton*>("CheckButton");
-  revealButton_ = findChild<QPushButton*>("RevealButton");
-  scoreLine_ = findChild<QLineEdit*>("ScoreLine");
-  scoreLine_->setReadOnly(true);
-  verdictBox_ = ui::AddMultiLineTextBox(this, {.Name = "VerdictBox",
-                                               .Where = VerdictPlace,
-                                               .Style = Look{0, false, ListGrey, {}, {}},
-                                               .AccessibleName = QStringLiteral("Verdict")});
-  verdictBox_->setReadOnly(true);
-  flashTimer_ = new ui::Timer(this, FlashTimerName, FlashMs);
-  flashTimer_->setSingleShot(true);
-  // Out of practice the panel is the Practice box alone, and what is left to read.
-  for (QWidget* control :
-       std::array<QWidget*, 5>{answerList_, checkButton_, revealButton_, verdictBox_, scoreLine_}) {
-    control->hide();
-  }
-  connect(verdictBox_, &QPlainTextEdit::textChanged, this,
-          [this] { verdictBox_->setVisible(!verdictBox_->toPlainText().isEmpty()); });
-  connect(scoreLine_, &QLineEdit::textChanged, this,
-          [this](const QString& text) { scoreLine_->setVisible(!text.isEmpty()); });
-
-  // Activated, not changed: choosing the algorithm being practised starts it afresh.
-  connect(practiceBox_, &QComboBox::activated, this, &GraphView::choosePractice);
-  connect(answerList_, &QListWidget::itemActivated, this, &GraphView::checkAnswer);
-  connect(checkButton_, &QPushButton::clicked, this, &GraphView::checkAnswer);
-  connect(revealButton_, &QPushButton::clicked, this, &GraphView::revealAnswer);
-  connect(canvas_, &ui::Canvas::clicked, this, &GraphView::canvasClicked);
-  connect(flashTimer_, &ui::Timer::ticked, this, &GraphView::restoreFlash);
+  practice_ = new PracticePanel(this);
+  connect(practice_, &PracticePanel::started, this,
+          [this](const AlgorithmRow& algorithm, const Animation& play) {
+            stopAnimationsExcept(-1);
+            runs_[playRun_].Algorithm = &algorithm;
+            playing_ = playRun_;
+            playback_.Start(play, algorithm.Colour, board());
+            playbackBar_->setPaused(false);
+            // In practice the answers play the run.
+            playbackBar_->setEnabled(false);
+            canvas_->SetClickable(true);
+            showBoard(playback_.View());
+          });
+  connect(practice_, &PracticePanel::asked, stepLine_, &QLineEdit::setText);
+  connect(practice_, &PracticePanel::played, this, [this](int tick) {
+    while (playback_.Ticks() < tick && playback_.Advance() != Playback::Tick::None) {
+    }
+    showBoard(playback_.View());
+  });
+  connect(practice_, &PracticePanel::ended, this, [this](bool midway) {
+    playbackBar_->setEnabled(true);
+    canvas_->SetClickable(false);
+    if (!midway) return;
+    playback_.SetPaused(true);
+    playbackBar_->setPaused(true);
+    showBoard(playback_.View());
+  });
+  connect(practice_, &PracticePanel::flashed, this,
+          [this](std::optional<PracticeAnswer> answer, Rgb colour) {
+            restoreFlash();
+            if (answer) flash(*answer, colour);
+          });
+  connect(canvas_, &ui::Canvas::clicked, this, [this](int xTwips, int yTwips) {
+    practice_->answerAt({xTwips, yTwips});
+  });
   // A click on a vertex's letter or a line's weight answers with it.
   for (QLineEdit* box : vertexLetters_) box->installEventFilter(this);
   for (QLineEdit* box : lineWeights_) box->installEventFilter(this);
 }
 
-void GraphView::choosePractice(int index) {
-  if (index <= 0 || index > static_cast<int>(PracticeAlgorithms().size())) {
-    endPractice();
-    clearPracticePanel();
-    return;
-  }
-  startPractice(PracticeAlgorithms()[index - 1]);
-}
-
-void GraphView::startPractice(const PracticeRow& row) {
-  if (!drawing_) return;
-  Practice practice(row, *drawing_);
-  endPractice();
-  clearPracticePanel();
-  if (!practice.Unavailable().empty()) {
-    // Said where the verdicts are, and the run on screen stays as it was.
-    verdictBox_->setPlainText(FromUtf8(practice.Unavailable()));
-    practiceBox_->setCurrentIndex(0);
-    return;
-  }
-  stopAnimationsExcept(-1);
-  practice_ = std::move(practice);
-  practiceBox_->setCurrentIndex(1 + static_cast<int>(&row - PracticeAlgorithms().data()));
-  runs_[playRun_].Algorithm = &practice_->Algorithm();
-  playing_ = playRun_;
-  playback_.Start(practice_->Play(), practice_->Algorithm().Colour, board());
-  playbackBar_->setPaused(false);
-  playbackBar_->setEnabled(false);
-  canvas_->SetClickable(true);
-  scoreLine_->setText(FromUtf8(practice_->Score()));
-  showBoard(playback_.View());
-  askQuestion();
-}
-
-void GraphView::askQuestion() {
-  const QString question = FromUtf8(practice_->Question());
-  stepLine_->setText(question);
-  // Read out when the list takes the focus, for those who do not see the step line.
-  answerList_->setAccessibleDescription(question);
-  offered_ = practice_->Offered();
-  answerList_->clear();
-  for (PracticeAnswer offered : offered_) {
-    answerList_->addItem(FromUtf8(practice_->AnswerText(offered)));
-  }
-  answerList_->show();
-  checkButton_->show();
-  revealButton_->show();
-}
-
-void GraphView::answer(PracticeAnswer given) {
-  if (!practice_) return;
-  restoreFlash();
-  const Practice::Outcome outcome = practice_->Answer(given);
-  if (!outcome.Right) {
-    verdictBox_->setPlainText(FromUtf8(outcome.Verdict));
-    flash(practice_->Expected());
-    return;
-  }
-  showOutcome(outcome);
-}
-
-void GraphView::checkAnswer() {
-  if (!practice_) return;
-  const int row = answerList_->currentRow();
-  if (row < 0 || row >= static_cast<int>(offered_.size())) {
-    verdictBox_->setPlainText(
-        QStringLiteral("Choose an answer in the list, or click one on the drawing."));
-    return;
-  }
-  answer(offered_[row]);
-}
-
-void GraphView::revealAnswer() {
-  if (!practice_) return;
-  restoreFlash();
-  showOutcome(practice_->Reveal());
-}
-
-void GraphView::showOutcome(const Practice::Outcome& outcome) {
-  verdictBox_->setPlainText(FromUtf8(outcome.Verdict));
-  scoreLine_->setText(FromUtf8(practice_->Score()));
-  while (playback_.Ticks() < outcome.Tick && playback_.Advance() != Playback::Tick::None) {
-  }
-  showBoard(playback_.View());
-  if (practice_->Done()) {
-    finishPractice();
-  } else {
-    askQuestion();
-  }
-}
-
-void GraphView::finishPractice() {
-  // The run has ended as a played one does; the verdict and the score stay to be read.
-  practice_.reset();
-  offered_.clear();
-  answerList_->clear();
-  answerList_->hide();
-  checkButton_->hide();
-  revealButton_->hide();
-  playbackBar_->setEnabled(true);
-  canvas_->SetClickable(false);
-  practiceBox_->setCurrentIndex(0);
-}
-
-void GraphView::endPractice() {
-  if (!practice_) return;
-  restoreFlash();
-  finishPractice();
-  playback_.SetPaused(true);
-  playbackBar_->setPaused(true);
-  showBoard(playback_.View());
-}
-
-void GraphView::clearPracticePanel() {
-  verdictBox_->clear();
-  scoreLine_->clear();
-}
-
-void GraphView::canvasClicked(int xTwips, int yTwips) {
-  if (!practice_ || !drawing_) return;
-  const ring::TwipPoint point{xTwips, yTwips};
-  if (practice_->Row().Kind == AnswerKind::Vertex) {
-    const int vertex = ring::VertexAt(point, drawing_->VertexCount());
-    if (vertex >= 0) answer(PracticeAnswer::Vertex(vertex));
-    return;
-  }
-  const int line = ring::LineAt(point, segments_, drawing_->VertexCount());
-  if (line >= 0) answer(PracticeAnswer::Line(segments_[line].From, segments_[line].To));
-}
-
 bool GraphView::eventFilter(QObject* watched, QEvent* event) {
-  if (!practice_ || event->type() != QEvent::MouseButtonPress ||
+  if (!practice_->active() || event->type() != QEvent::MouseButtonPress ||
       static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
     return Window::eventFilter(watched, event);
   }
-  const bool lines = practice_->Row().Kind == AnswerKind::Line;
-  for (int v = 0; !lines && v < MaxVertices; ++v) {
+  for (int v = 0; v < MaxVertices; ++v) {
     if (watched != vertexLetters_[v]) continue;
-    answer(PracticeAnswer::Vertex(v));
+    practice_->answerWithVertex(v);
     return true;
   }
-  for (int k = 0; lines && drawing_ && k < static_cast<int>(segments_.size()); ++k) {
+  for (int k = 0; k < BoxCount; ++k) {
     if (watched != lineWeights_[k]) continue;
-    answer(PracticeAnswer::Line(segments_[k].From, segments_[k].To));
+    practice_->answerWithLine(k);
     return true;
   }
   return Window::eventFilter(watched, event);
 }
 
-void GraphView::flash(PracticeAnswer shown) {
+void GraphView::flash(PracticeAnswer shown, Rgb colour) {
   if (shown.IsLine()) {
     graphLine(drawing_->LineBetween(shown.First, shown.Second)).BorderColour = FlashColour;
   } else {
-    canvas_->Circle(shown.First).Fill = ui::ToQColor(practice_->Algorithm().Colour);
+    canvas_->Circle(shown.First).Fill = ui::ToQColor(colour);
   }
   flashed_ = shown;
   canvas_->Changed();
-  flashTimer_->SetEnabled(true);
 }
 
 void GraphView::restoreFlash() {
-  flashTimer_->SetEnabled(false);
   if (!flashed_) return;
   if (flashed_->IsLine()) {
     const int line = drawing_->LineBetween(flashed_->First, flashed_->Second);

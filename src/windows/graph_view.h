@@ -10,7 +10,6 @@
 
 #include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
-#include "core/graph/ring.h"
 #include "core/lesson/playback.h"
 #include "core/lesson/practice.h"
 #include "ui/canvas.h"
@@ -18,13 +17,12 @@
 #include "ui/timer.h"
 #include "ui/window.h"
 
-class QComboBox;
 class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace tsp {
+
+class PracticePanel;
 
 namespace ui {
 class PlaybackBar;
@@ -91,19 +89,8 @@ class GraphView final : public ui::Window {
   void exportDrawing();
 
   void addPractice();
-  void choosePractice(int index);
-  void startPractice(const PracticeRow& row);
-  void askQuestion();
-  void answer(PracticeAnswer answer);
-  void checkAnswer();
-  void revealAnswer();
-  void showOutcome(const Practice::Outcome& outcome);
-  void finishPractice();
-  // Leaves the practice midway: the run stays paused where the answers took it.
-  void endPractice();
-  void clearPracticePanel();
-  void canvasClicked(int xTwips, int yTwips);
-  void flash(PracticeAnswer answer);
+  // A wrong answer's right one, shown briefly on the drawing.
+  void flash(PracticeAnswer answer, Rgb colour);
   void restoreFlash();
 
  protected:
@@ -137,19 +124,8 @@ class GraphView final : public ui::Window {
   Playback playback_;
   int playing_ = 0;
 
-  QComboBox* practiceBox_ = nullptr;
-  QListWidget* answerList_ = nullptr;
-  QPushButton* checkButton_ = nullptr;
-  QPushButton* revealButton_ = nullptr;
-  QPlainTextEdit* verdictBox_ = nullptr;
-  QLineEdit* scoreLine_ = nullptr;
-  ui::Timer* flashTimer_ = nullptr;
-  std::optional<Practice> practice_;
-  // The answers the list shows, row by row.
-  std::vector<PracticeAnswer> offered_;
+  PracticePanel* practice_ = nullptr;
   std::optional<PracticeAnswer> flashed_;
-  // The drawing's lines by line id, for clicks on the drawing.
-  std::vector<ring::Segment> segments_;
 };
 
 }  // namespace tsp
