@@ -1,39 +1,18 @@
 #include "core/algorithms/line_order.h"
 
-#include <cassert>
-#include <limits>
-
 namespace tsp {
 namespace {
 
-// Each line as one 16-bit number, smaller exactly when TakenBefore puts it first: the weight in
-// the top byte, the two letters a half byte each below it.
-constexpr std::int16_t LineKey(const WeightedLine& line) {
-  return static_cast<std::int16_t>(line.Weight * 256 + line.From * 16 + line.To);
-}
-// Room for every line rounded up to whole vector registers; the padding is larger than every
-// line.
-constexpr std::size_t KeySlots = 48;
-static_assert(KeySlots >= MaxLines);
-
-// By rank: a line's place is the number of lines that come before it. The compiler counts
-// eight or sixteen of them at once, without a branch, where sorting 45 lines by comparisons
-// mispredicts a branch at almost every step. Keys differ for different pairs, so the places are
-// distinct.
+// Insertion sort: at most 45 lines, and already sorted pairs stay in place.
 void SortByWeight(LineList& lines) {
-  std::array<std::int16_t, KeySlots> keys;
-  keys.fill(std::numeric_limits<std::int16_t>::max());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    assert(lines[i].Weight >= -MaxWeight && lines[i].Weight <= MaxWeight);
-    keys[i] = LineKey(lines[i]);
-  }
-  std::array<std::int16_t, KeySlots> place{};
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    for (std::size_t j = 0; j < KeySlots; ++j) place[j] += keys[i] < keys[j] ? 1 : 0;
-  }
-  const LineList unsorted = lines;
-  for (std::size_t i = 0; i < unsorted.size(); ++i) {
-    lines[static_cast<std::size_t>(place[i])] = unsorted[i];
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const WeightedLine line = lines[i];
+    std::size_t at = i;
+    while (at > 0 && TakenBefore(line, lines[at - 1])) {
+      lines[at] = lines[at - 1];
+      --at;
+    }
+    lines[at] = line;
   }
 }
 
