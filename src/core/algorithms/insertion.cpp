@@ -99,6 +99,7 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
     return rows;
   }();
   const auto floor = [](int v) { return VertexLanes(floors[v].data(), stdx::element_aligned); };
+  const VertexLanes lane([](auto u) { return static_cast<std::int16_t>(u); });
   VertexLanes insideFloor = floor(MaxVertices);
   for (int v = n; v < MaxVertices; ++v) insideFloor = stdx::max(insideFloor, floor(v));
   // Every outside vertex's lightest line to a tour vertex as weight * 16 + that vertex, the
@@ -153,9 +154,15 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
       chosen.Increase = least;
       place = best[chosen.Vertex] & 15;
     } else {
+      // Each vertex's distance, 900 and up for one inside the tour or without a line to it.
+      // The nearest rule takes the least; the farthest rule the greatest, which has the least
+      // |distance - 200| (99 to 301), where the others are 700 and up. One key per vertex,
+      // that order times 16 plus the vertex, so that the smallest key is also the earliest
+      // letter on equal distances and says which vertex it is.
       const VertexLanes weight = stdx::max(distance, insideFloor) >> 4;
-      const auto candidate = weight < NoLine / 16;
-      if (stdx::none_of(candidate)) {
+      const VertexLanes order = farthest ? stdx::abs(weight - 200) : weight;
+      const std::int16_t key = stdx::hmin(order * 16 + lane);
+      if (key >= (farthest ? 700 : 900) * 16) {
         FixedList<int, MaxVertices> outside;
         for (int v = 1; v < n; ++v) {
           if (insideFloor[v] != High) outside.push_back(v);
@@ -166,11 +173,7 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
                         " a line to a vertex of the tour.";
         return result;
       }
-      VertexLanes shown = weight;
-      stdx::where(!candidate, shown) = farthest ? Low : High;
-      const std::int16_t wanted = farthest ? stdx::hmax(shown) : stdx::hmin(shown);
-      // The earliest letter of those at that distance.
-      const int k = stdx::find_first_set(candidate && shown == wanted);
+      const int k = key & 15;
       chosen.Vertex = k;
       chosen.Distance = distance[k] >> 4;
       chosen.DistanceTo = distance[k] & 15;
