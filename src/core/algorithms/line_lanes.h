@@ -120,7 +120,8 @@ class LineLanes {
           keys_[block], std::experimental::min(Floor(a, block), Floor(b, block)));
     }
   }
-  // Every line between two sets of vertices, each given by all its lines (Of, Either).
+  // Every line between two sets of vertices without a common one, each given by all its
+  // lines (Of, Either).
   void RefuseBetween(const Lines& a, const Lines& b) {
     for (std::size_t block = 0; block < Blocks; ++block) {
       keys_[block] =
