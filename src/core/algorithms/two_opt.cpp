@@ -40,7 +40,7 @@ std::optional<TwoOptExchange> BestExchangeIn(const WeightTable& weight, int n, c
   assert(static_cast<int>(tour.size()) == (n == 1 ? 1 : n + 1));
   static_assert(16 * (MaxVertices - 1) + MaxVertices < 256);
   std::array<int, MaxVertices> step{};  // the weight from position s to s + 1
-  for (int s = 0; s < n; ++s) {
+  for (std::size_t s = 0; s + 1 < tour.size(); ++s) {
     step[s] = weight[tour[s]][tour[s + 1]];
     assert(step[s] != NoLine);
   }
