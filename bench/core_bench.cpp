@@ -1,6 +1,7 @@
 // One run of each computation on the benchmark's complete ten-vertex graphs, next to what
-// Boost.Graph takes for the same spanning tree and tour, and a whole press of the light-cycle
-// button at its largest iteration count.
+// Boost.Graph takes for the same spanning tree and tour, a whole press of the light-cycle button
+// at its largest iteration count, and the table's heuristics under the names their LEMON
+// counterparts carry with "Lemon" in front (lemon_bench.cpp).
 
 #include <benchmark/benchmark.h>
 
@@ -12,9 +13,15 @@
 #include <vector>
 
 #include "bench_loop.h"
+#include "core/algorithms/christofides.h"
+#include "core/algorithms/greedy_edge.h"
+#include "core/algorithms/insertion.h"
+#include "core/algorithms/kruskal.h"
 #include "core/algorithms/light_cycle.h"
+#include "core/algorithms/nearest_neighbour.h"
 #include "core/algorithms/spanning_tree.h"
 #include "core/algorithms/tree_tour.h"
+#include "core/algorithms/two_opt.h"
 #include "core/graph/drawing.h"
 #include "core/lesson/animation.h"
 #include "graphs.h"
@@ -57,6 +64,44 @@ void TourRun(benchmark::State& bench, const WeightRange& range) {
 
 void LightCycleRun(benchmark::State& bench, const WeightRange& range) {
   EachInTurn(bench, MakeDrawings(range), BuildLightCycle);
+}
+
+// The weight tables of the same drawings, made once, as LEMON's runs get a prebuilt FullGraph.
+std::vector<PairWeights> MakePairWeights(const WeightRange& range) {
+  std::vector<PairWeights> graphs;
+  for (const Drawing& drawing : MakeDrawings(range)) graphs.push_back(PairWeightsOf(drawing));
+  return graphs;
+}
+
+void NearestNeighbourRun(benchmark::State& bench, const WeightRange& range) {
+  EachInTurn(bench, MakePairWeights(range), NearestNeighbourTour);
+}
+
+void GreedyEdgeRun(benchmark::State& bench, const WeightRange& range) {
+  EachInTurn(bench, MakePairWeights(range), GreedyEdgeTour);
+}
+
+template <InsertionRule Rule>
+void InsertionRun(benchmark::State& bench, const WeightRange& range) {
+  EachInTurn(bench, MakePairWeights(range),
+             [](const PairWeights& graph) { return InsertionTour(graph, Rule); });
+}
+
+void ChristofidesRun(benchmark::State& bench, const WeightRange& range) {
+  EachInTurn(bench, MakeDrawings(range), ChristofidesTour);
+}
+
+// From the plain order A, B, ..., J, the start LEMON's Opt2Tsp is given.
+void TwoOptRun(benchmark::State& bench, const WeightRange& range) {
+  Tour start;
+  for (int v = 0; v < MaxVertices; ++v) start.push_back(v);
+  start.push_back(0);
+  EachInTurn(bench, MakePairWeights(range),
+             [&](const PairWeights& graph) { return TwoOptImprove(graph, start); });
+}
+
+void KruskalRun(benchmark::State& bench, const WeightRange& range) {
+  EachInTurn(bench, MakeDrawings(range), KruskalTree);
 }
 
 using BoostGraph = boost::adjacency_matrix<boost::undirectedS, boost::no_property,
@@ -125,6 +170,17 @@ void bench::RegisterCoreBenchmarks() {
                                  range);
     benchmark::RegisterBenchmark(("BoostPrim/" + r).c_str(), BoostPrim, range);
     benchmark::RegisterBenchmark(("BoostKruskal/" + r).c_str(), BoostKruskal, range);
+    benchmark::RegisterBenchmark(("NearestNeighbour/" + r).c_str(), NearestNeighbourRun, range);
+    benchmark::RegisterBenchmark(("GreedyEdge/" + r).c_str(), GreedyEdgeRun, range);
+    benchmark::RegisterBenchmark(("NearestInsertion/" + r).c_str(),
+                                 InsertionRun<InsertionRule::Nearest>, range);
+    benchmark::RegisterBenchmark(("FarthestInsertion/" + r).c_str(),
+                                 InsertionRun<InsertionRule::Farthest>, range);
+    benchmark::RegisterBenchmark(("CheapestInsertion/" + r).c_str(),
+                                 InsertionRun<InsertionRule::Cheapest>, range);
+    benchmark::RegisterBenchmark(("Christofides/" + r).c_str(), ChristofidesRun, range);
+    benchmark::RegisterBenchmark(("TwoOpt/" + r).c_str(), TwoOptRun, range);
+    benchmark::RegisterBenchmark(("Kruskal/" + r).c_str(), KruskalRun, range);
   }
   benchmark::RegisterBenchmark("WorstCasePress/LightCycle32767", WorstCasePress)
       ->Unit(benchmark::kMillisecond);

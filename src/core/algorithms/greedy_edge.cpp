@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 
+#include "core/algorithms/line_lanes.h"
 #include "core/algorithms/tour_result.h"
 #include "core/lesson/narration.h"
 
@@ -21,15 +22,32 @@ GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
   const int needed = n == 2 ? 1 : n;
   std::array<int, MaxVertices> degree{};
   std::array<std::array<int, 2>, MaxVertices> neighbour{};
-  Components parts;
-  for (const WeightedLine& line : LinesByWeight(graph)) {
-    if (degree[line.From] == 2 || degree[line.To] == 2) continue;
-    const bool closes = !parts.Join(line.From, line.To);
-    if (closes && static_cast<int>(result.Taken.size()) != n - 1) continue;
-    result.Taken.push_back(line);
-    neighbour[line.From][degree[line.From]++] = line.To;
-    neighbour[line.To][degree[line.To]++] = line.From;
-    if (static_cast<int>(result.Taken.size()) == needed) break;
+
+  // Taking the lightest line still allowed, line after line, as LineLanes does. The taken
+  // lines form paths; each end of a path knows the other end (a vertex without a line is a
+  // path alone). The line between the two ends of a path would close a cycle; once n - 1 lines
+  // are taken it is the one line left that gives no vertex a third line, and it was never
+  // refused before, as its ends never were the ends of one shorter path.
+  LineLanes lines(
+      n, [&graph](int a, int b) { return graph.Between(a, b).value_or(LineLanes::NoLine); });
+  std::array<int, MaxVertices> otherEnd;
+  for (int v = 0; v < MaxVertices; ++v) otherEnd[v] = v;
+  while (static_cast<int>(result.Taken.size()) < needed) {
+    const std::optional<WeightedLine> line = lines.Lightest();
+    if (!line) break;
+    result.Taken.push_back(*line);
+    neighbour[line->From][degree[line->From]++] = line->To;
+    neighbour[line->To][degree[line->To]++] = line->From;
+    const int end = otherEnd[line->From];
+    const int otherSide = otherEnd[line->To];
+    otherEnd[end] = otherSide;
+    otherEnd[otherSide] = end;
+    // A vertex with two lines refuses the rest of its lines. The line between the new path's
+    // ends is refused unless it closes the cycle through every vertex; it is the line just
+    // taken when that joined two vertices without lines.
+    lines.RefuseLinesOf(degree[line->From] == 2 ? line->From : MaxVertices);
+    lines.RefuseLinesOf(degree[line->To] == 2 ? line->To : MaxVertices);
+    if (static_cast<int>(result.Taken.size()) != n - 1) lines.RefuseLine(end, otherSide);
   }
 
   if (static_cast<int>(result.Taken.size()) < needed) {
@@ -62,8 +80,9 @@ GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
   int current = std::min(neighbour[0][0], neighbour[0][1]);
   while (current != 0) {
     tour.push_back(current);
-    const int next =
-        neighbour[current][0] == previous ? neighbour[current][1] : neighbour[current][0];
+    // The neighbour that is not the previous vertex, without a branch that mispredicts half
+    // the time.
+    const int next = neighbour[current][0] ^ neighbour[current][1] ^ previous;
     previous = current;
     current = next;
   }

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstdint>
+#include <experimental/simd>
+#include <limits>
 
 #include "core/algorithms/tour_result.h"
 #include "core/lesson/narration.h"
@@ -16,23 +19,6 @@ bool Joined(const PairWeights& graph, int a, int b) {
 int W(const PairWeights& graph, int a, int b) {
   assert(Joined(graph, a, b));
   return *graph.Between(a, b);
-}
-
-// The cheapest place for vertex k in the tour: -1 when no two consecutive tour vertices are
-// both joined to it.
-int CheapestPlace(const PairWeights& graph, const Tour& tour, int k, int& increase) {
-  int place = -1;
-  for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
-    const int i = tour[p];
-    const int j = tour[p + 1];
-    if (!Joined(graph, i, k) || !Joined(graph, k, j)) continue;
-    const int added = W(graph, i, k) + W(graph, k, j) - W(graph, i, j);
-    if (place < 0 || added < increase) {
-      place = static_cast<int>(p);
-      increase = added;
-    }
-  }
-  return place;
 }
 
 std::string StepText(std::size_t step) {
@@ -73,55 +59,113 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
   }
 
   Tour tour{0, result.Start, 0};
-  unsigned inside = 1u | 1u << result.Start;
-  // Every outside vertex's lightest line to a tour vertex; distanceTo -1 where it has none.
-  std::array<int, MaxVertices> distance{};
-  std::array<int, MaxVertices> distanceTo;
-  distanceTo.fill(-1);
-  const auto enter = [&](int t) {
-    for (int k = 0; k < n; ++k) {
-      if ((inside >> k & 1u) != 0 || !Joined(graph, k, t)) continue;
-      const int w = W(graph, k, t);
-      if (distanceTo[k] < 0 || w < distance[k] || (w == distance[k] && t < distanceTo[k])) {
-        distance[k] = w;
-        distanceTo[k] = t;
+  namespace stdx = std::experimental;
+  using VertexLanes = stdx::fixed_size_simd<std::int16_t, 16>;
+  // Weights times 16, the low four bits left for a vertex or a place in the tour, so that the
+  // smallest of such keys is the lightest with the earliest vertex or place. A missing line
+  // counts NoLine: above every weight times 3, so that an increase over a missing line stays
+  // above Unplaced, and small enough that the sums stay within 16 bits.
+  constexpr std::int16_t NoLine = 900 * 16;
+  constexpr int Unplaced = 600 * 16;
+  constexpr std::int16_t High = std::numeric_limits<std::int16_t>::max();
+  constexpr std::int16_t Low = std::numeric_limits<std::int16_t>::min();
+  static_assert(2 * NoLine + 16 * MaxWeight + 15 <= High && NoLine - 32 * MaxWeight > Unplaced &&
+                Unplaced > 3 * 16 * MaxWeight + 15);
+  alignas(stdx::memory_alignment_v<VertexLanes>)
+      std::array<std::array<std::int16_t, VertexLanes::size()>, MaxVertices>
+          weight16;
+  for (auto& row : weight16) row.fill(NoLine);
+  for (int a = 0; a < n; ++a) {
+    for (int b = a + 1; b < n; ++b) {
+      const auto& w = graph.Between(a, b);
+      weight16[a][b] = weight16[b][a] = w ? static_cast<std::int16_t>(*w * 16) : NoLine;
+    }
+  }
+  // The weights from t to every vertex, one lane per vertex in two SSE2 registers; the six
+  // lanes beyond the ten vertices never take part. Each step weighs its choice for every
+  // vertex at once, without a branch on the weights.
+  const auto row = [&weight16](int t) {
+    return VertexLanes(weight16[t].data(), stdx::vector_aligned);
+  };
+  // floors[v]: High in the lanes of vertex v and beyond the vertex count, Low in the others.
+  // insideFloor, the maximum of those of the tour's vertices, takes them out of every choice.
+  static constexpr auto floors = [] {
+    std::array<std::array<std::int16_t, VertexLanes::size()>, MaxVertices + 1> rows;
+    for (int v = 0; v <= MaxVertices; ++v) {
+      for (int u = 0; u < static_cast<int>(VertexLanes::size()); ++u) {
+        rows[v][u] = u == v || u >= MaxVertices ? High : Low;
       }
     }
+    return rows;
+  }();
+  const auto floor = [](int v) { return VertexLanes(floors[v].data(), stdx::element_aligned); };
+  const VertexLanes lane([](auto u) { return static_cast<std::int16_t>(u); });
+  VertexLanes insideFloor = floor(MaxVertices);
+  for (int v = n; v < MaxVertices; ++v) insideFloor = stdx::max(insideFloor, floor(v));
+  // Every outside vertex's lightest line to a tour vertex as weight * 16 + that vertex, the
+  // earlier letter on equal weights; NoLine and more where it has none.
+  VertexLanes distance = High;
+  const auto enter = [&](int t) {
+    insideFloor = stdx::max(insideFloor, floor(t));
+    distance = stdx::min(distance, row(t) + static_cast<std::int16_t>(t));
   };
   enter(0);
   enter(result.Start);
+  // The cheapest place of vertex k as increase * 16 + place, the earliest on equal increases;
+  // Unplaced and more where no two consecutive tour vertices are both joined to it.
+  const auto cheapestPlace = [&](int k) {
+    const auto& toK = weight16[k];
+    int best = High;
+    int i = tour[0];
+    int in = toK[i];
+    for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
+      const int j = tour[p + 1];
+      const int out = toK[j];
+      best = std::min(best, in + out - weight16[i][j] + static_cast<int>(p));
+      i = j;
+      in = out;
+    }
+    return best;
+  };
 
   for (int size = 2; size < n; ++size) {
     const std::size_t step = result.Steps.size() + 2;
     InsertionStep chosen;
-    int place = -1;
+    int place = 0;
     if (rule == InsertionRule::Cheapest) {
-      for (int k = 1; k < n; ++k) {
-        if ((inside >> k & 1u) != 0) continue;
-        int increase = 0;
-        const int p = CheapestPlace(graph, tour, k, increase);
-        if (p >= 0 && (place < 0 || increase < chosen.Increase)) {
-          place = p;
-          chosen.Vertex = k;
-          chosen.Increase = increase;
-        }
+      // Every vertex's cheapest place at once, as cheapestPlace gives it.
+      VertexLanes best = High;
+      for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
+        const int i = tour[p];
+        const int j = tour[p + 1];
+        best = stdx::min(best, row(i) + row(j) +
+                                   static_cast<std::int16_t>(static_cast<int>(p) - weight16[i][j]));
       }
-      if (place < 0) {
+      const VertexLanes increase = stdx::max(best, insideFloor) >> 4;
+      const std::int16_t least = stdx::hmin(increase);
+      if (least >= Unplaced / 16) {
         result.Reason = StepText(step) +
                         "no vertex outside the tour has a place: none is joined to two "
                         "neighbours on the tour.";
         return result;
       }
+      // The earliest letter of those with the least increase.
+      chosen.Vertex = stdx::find_first_set(increase == least);
+      chosen.Increase = least;
+      place = best[chosen.Vertex] & 15;
     } else {
-      int k = -1;
-      for (int v = 1; v < n; ++v) {
-        if ((inside >> v & 1u) != 0 || distanceTo[v] < 0) continue;
-        if (k < 0 || (farthest ? distance[v] > distance[k] : distance[v] < distance[k])) k = v;
-      }
-      if (k < 0) {
+      // Each vertex's distance, 900 and up for one inside the tour or without a line to it.
+      // The nearest rule takes the least; the farthest rule the greatest, which has the least
+      // |distance - 200| (99 to 301), where the others are 700 and up. One key per vertex,
+      // that order times 16 plus the vertex, so that the smallest key is also the earliest
+      // letter on equal distances and says which vertex it is.
+      const VertexLanes weight = stdx::max(distance, insideFloor) >> 4;
+      const VertexLanes order = farthest ? stdx::abs(weight - 200) : weight;
+      const std::int16_t key = stdx::hmin(order * 16 + lane);
+      if (key >= (farthest ? 700 : 900) * 16) {
         FixedList<int, MaxVertices> outside;
         for (int v = 1; v < n; ++v) {
-          if ((inside >> v & 1u) == 0) outside.push_back(v);
+          if (insideFloor[v] != High) outside.push_back(v);
         }
         result.Reason = StepText(step) +
                         (outside.size() == 1 ? VertexName(outside[0]) + " has"
@@ -129,22 +173,24 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
                         " a line to a vertex of the tour.";
         return result;
       }
+      const int k = key & 15;
       chosen.Vertex = k;
-      chosen.Distance = distance[k];
-      chosen.DistanceTo = distanceTo[k];
-      place = CheapestPlace(graph, tour, k, chosen.Increase);
-      if (place < 0) {
+      chosen.Distance = distance[k] >> 4;
+      chosen.DistanceTo = distance[k] & 15;
+      const int best = cheapestPlace(k);
+      if (best >= Unplaced) {
         result.Reason = StepText(step) + VertexName(k) +
                         " has no place: no two neighbours on the tour are both joined to it.";
         return result;
       }
+      chosen.Increase = best >> 4;
+      place = best & 15;
     }
     chosen.Place = place;
     chosen.After = tour[place];
     chosen.Before = tour[place + 1];
     result.Steps.push_back(chosen);
     tour.insert(static_cast<std::size_t>(place) + 1, chosen.Vertex);
-    inside |= 1u << chosen.Vertex;
     enter(chosen.Vertex);
   }
   result.Found = tour;
@@ -236,6 +282,23 @@ void JudgeByDistance(const PairWeights& graph, const Tour& tour, const Insertion
       }
     }
   }
+}
+
+// The cheapest place for k in the tour, the earliest of equal ones, with what it adds; -1 where
+// no two neighbours on the tour are both joined to k.
+int CheapestPlace(const PairWeights& graph, const Tour& tour, int k, int& increase) {
+  int place = -1;
+  for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
+    const int i = tour[p];
+    const int j = tour[p + 1];
+    if (!Joined(graph, i, k) || !Joined(graph, k, j)) continue;
+    const int added = W(graph, i, k) + W(graph, k, j) - W(graph, i, j);
+    if (place < 0 || added < increase) {
+      place = static_cast<int>(p);
+      increase = added;
+    }
+  }
+  return place;
 }
 
 // The vertex that the cheapest rule puts in next.

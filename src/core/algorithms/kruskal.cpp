@@ -1,9 +1,11 @@
 #include "core/algorithms/kruskal.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <optional>
 
-#include "core/algorithms/line_order.h"
+#include "core/algorithms/line_lanes.h"
 #include "core/lesson/narration.h"
 
 namespace tsp {
@@ -11,16 +13,33 @@ namespace tsp {
 SpanningTree KruskalTree(const Drawing& drawing) {
   const int n = drawing.VertexCount();
   assert(n >= 1 && n <= MaxVertices);
-  Components parts;
+  // The lightest line that joins two separate parts, as LineLanes takes it: joining two parts
+  // refuses every line between them. part[v] is the lowest vertex of v's part, lines[p] every
+  // line of part p's vertices.
+  LineLanes lanes(n, [&drawing](int a, int b) {
+    const std::int16_t weight = drawing.ListedWeights(a)[b];
+    return weight == Drawing::NotListed ? LineLanes::NoLine : weight;
+  });
+  std::array<int, MaxVertices> part;
+  std::array<LineLanes::Lines, MaxVertices> lines;
+  for (int v = 0; v < n; ++v) {
+    part[v] = v;
+    lines[v] = LineLanes::Of(v);
+  }
   SpanningTree tree;
-  for (const WeightedLine& line : ListedLinesByWeight(drawing)) {
-    if (!parts.Join(line.From, line.To)) continue;
-    tree.Edges.push_back({line.From, line.To, drawing.LineBetween(line.From, line.To),
-                          static_cast<std::int16_t>(line.Weight)});
-    if (static_cast<int>(tree.Edges.size()) == n - 1) break;
+  while (static_cast<int>(tree.Edges.size()) < n - 1) {
+    const std::optional<WeightedLine> line = lanes.Lightest();
+    if (!line) break;
+    tree.Edges.push_back({line->From, line->To, drawing.LineBetween(line->From, line->To),
+                          static_cast<std::int16_t>(line->Weight)});
+    const int kept = std::min(part[line->From], part[line->To]);
+    const int joined = std::max(part[line->From], part[line->To]);
+    lanes.RefuseBetween(lines[kept], lines[joined]);
+    lines[kept] = LineLanes::Either(lines[kept], lines[joined]);
+    for (int v = 0; v < n; ++v) part[v] = part[v] == joined ? kept : part[v];
   }
   tree.VertexCount = 0;
-  for (int v = 0; v < n; ++v) tree.VertexCount += parts.Find(v) == parts.Find(0) ? 1 : 0;
+  for (int v = 0; v < n; ++v) tree.VertexCount += part[v] == 0 ? 1 : 0;
   return tree;
 }
 

@@ -1,0 +1,154 @@
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <experimental/simd>
+#include <limits>
+#include <optional>
+
+#include "core/algorithms/line_order.h"
+
+namespace tsp {
+
+namespace line_lanes {
+
+using Lanes = std::experimental::native_simd<std::int16_t>;
+inline constexpr std::size_t Blocks = (MaxLines + Lanes::size() - 1) / Lanes::size();
+inline constexpr std::size_t Slots = Blocks * Lanes::size();
+// A missing line weighs Missing in its key, above every weight; a refused line's key is raised
+// to Refused, above every other key.
+inline constexpr std::int16_t Missing = 127;
+inline constexpr std::int16_t Refused = std::numeric_limits<std::int16_t>::max();
+inline constexpr std::int16_t Kept = std::numeric_limits<std::int16_t>::min();
+static_assert(Missing * 256 + 255 == Refused);
+
+// The lane of the pair of a and a + 1.
+constexpr int FirstLane(int a) {
+  return a * (2 * MaxVertices - a - 1) / 2;
+}
+
+struct Tables {
+  // The lower half of each lane's key; 255 beyond the last pair, which makes those keys
+  // Refused.
+  std::array<std::int16_t, Slots> Pairs;
+  // For every vertex, and for MaxVertices, Refused in the lanes of its lines and Kept in the
+  // others.
+  std::array<std::array<std::int16_t, Slots>, MaxVertices + 1> Floors;
+};
+inline constexpr Tables Table = [] {
+  Tables tables{};
+  tables.Pairs.fill(255);
+  for (auto& row : tables.Floors) row.fill(Kept);
+  for (int a = 0; a < MaxVertices; ++a) {
+    for (int b = a + 1, lane = FirstLane(a); b < MaxVertices; ++b, ++lane) {
+      tables.Pairs[lane] = static_cast<std::int16_t>(a * 16 + b);
+      tables.Floors[a][lane] = tables.Floors[b][lane] = Refused;
+    }
+  }
+  return tables;
+}();
+
+inline Lanes Load(const std::array<std::int16_t, Slots>& values, std::size_t block) {
+  return Lanes(values.data() + block * Lanes::size(), std::experimental::element_aligned);
+}
+
+}  // namespace line_lanes
+
+// The lines of up to ten vertices as 16-bit keys in vector lanes, for the algorithms that take
+// the lightest line still allowed, line after line (greedy edge, Kruskal). A line refused once
+// stays refused there, so this takes the same lines as going through all of them by weight; but
+// a step costs a few vector instructions per line taken and no branch on the weights, where
+// going through every line mispredicts a branch at nearly every one.
+//
+// A key orders as TakenBefore does: the weight in the top byte, the pair's letters a half byte
+// each below it. The lanes hold AB, AC, ..., AJ, BC, ..., IJ, in registers of the native width.
+class LineLanes {
+ public:
+  using Lanes = line_lanes::Lanes;
+  static constexpr std::size_t Blocks = line_lanes::Blocks;
+  // Some lines: Refused in their lanes and Kept in the others. Raising the keys to it refuses
+  // them; the lanewise maximum of two is the lines of either, the minimum those of both.
+  // Refusing is all the state changes: the keys never fall.
+  using Lines = std::array<Lanes, Blocks>;
+
+  // A weight that stands for no line.
+  static constexpr std::int16_t NoLine = line_lanes::Missing;
+
+  // The pairs among the first vertexCount vertices; weight(a, b), for a < b, gives the line's
+  // weight, or NoLine where there is none.
+  template <class Weight>
+  LineLanes(int vertexCount, Weight weight) {
+    using namespace line_lanes;
+    std::array<std::int16_t, Slots> weights;
+    weights.fill(Missing);
+    for (int a = 0; a < vertexCount; ++a) {
+      int lane = FirstLane(a);
+      for (int b = a + 1; b < vertexCount; ++b, ++lane) {
+        weights[lane] = weight(a, b);
+        assert(weights[lane] == Missing ||
+               (weights[lane] >= -MaxWeight && weights[lane] <= MaxWeight));
+      }
+    }
+    for (std::size_t block = 0; block < Blocks; ++block) {
+      keys_[block] = Load(weights, block) * 256 + Load(Table.Pairs, block);
+    }
+  }
+
+  // The lightest line not refused; nothing when no line is left.
+  std::optional<WeightedLine> Lightest() const {
+    Lanes least = keys_[0];
+    for (std::size_t block = 1; block < Blocks; ++block) {
+      least = std::experimental::min(least, keys_[block]);
+    }
+    const std::int16_t key = std::experimental::hmin(least);
+    if (key >= line_lanes::Missing * 256) return std::nullopt;
+    return WeightedLine{key >> 4 & 15, key & 15, key >> 8};
+  }
+
+  // Every line of the vertex; MaxVertices stands for no line.
+  void RefuseLinesOf(int vertex) {
+    for (std::size_t block = 0; block < Blocks; ++block) {
+      keys_[block] = std::experimental::max(keys_[block], Floor(vertex, block));
+    }
+  }
+  // The line between two vertices: the one lane that both have.
+  void RefuseLine(int a, int b) {
+    assert(a != b);
+    for (std::size_t block = 0; block < Blocks; ++block) {
+      keys_[block] = std::experimental::max(
+          keys_[block], std::experimental::min(Floor(a, block), Floor(b, block)));
+    }
+  }
+  // Every line between two sets of vertices without a common one, each given by all its
+  // lines (Of, Either).
+  void RefuseBetween(const Lines& a, const Lines& b) {
+    for (std::size_t block = 0; block < Blocks; ++block) {
+      keys_[block] =
+          std::experimental::max(keys_[block], std::experimental::min(a[block], b[block]));
+    }
+  }
+
+  static Lines Of(int vertex) {
+    Lines lines;
+    for (std::size_t block = 0; block < Blocks; ++block) lines[block] = Floor(vertex, block);
+    return lines;
+  }
+  static Lines Either(const Lines& a, const Lines& b) {
+    Lines lines;
+    for (std::size_t block = 0; block < Blocks; ++block) {
+      lines[block] = std::experimental::max(a[block], b[block]);
+    }
+    return lines;
+  }
+
+ private:
+  static Lanes Floor(int vertex, std::size_t block) {
+    assert(vertex >= 0 && vertex <= MaxVertices);
+    return line_lanes::Load(line_lanes::Table.Floors[vertex], block);
+  }
+
+  Lines keys_;
+};
+
+}  // namespace tsp
