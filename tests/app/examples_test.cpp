@@ -10,8 +10,10 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "app/examples.h"
 #include "core/algorithms/algorithm_table.h"
