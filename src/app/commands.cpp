@@ -1,7 +1,9 @@
 #include "app/commands.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
+#include "app/examples.h"
 #include "app/graph_files.h"
 #include "app/navigator.h"
 #include "core/graph/drawing.h"
@@ -27,9 +29,19 @@ class EchoingMessageBox final : public ui::MessageBox {
   ui::QtMessageBox box_;
 };
 
+void PrintLine(std::FILE* stream, const QString& text) {
+  std::fprintf(stream, "%s\n", text.toUtf8().constData());
+}
+
 }  // namespace
 
-int PrintReport(const QString& path, bool json, std::FILE* out, std::FILE* err) {
+int PrintReport(const QString& pathOrId, bool json, std::FILE* out, std::FILE* err) {
+  QString path = pathOrId;
+  if (!QFileInfo::exists(path)) {
+    if (const QString example = ExamplePath(ExampleFolder(), pathOrId); !example.isEmpty()) {
+      path = example;
+    }
+  }
   auto read = ReadGraphDocument(path, QStringLiteral("1"));
   QString error;
   if (const QString* what = std::get_if<QString>(&read)) error = *what;
@@ -47,6 +59,33 @@ int PrintReport(const QString& path, bool json, std::FILE* out, std::FILE* err) 
   const std::string text = json ? ReportJson(report) : ReportText(report);
   std::fwrite(text.data(), 1, text.size(), out);
   return 0;
+}
+
+int PrintExamples(std::FILE* out, std::FILE* err) {
+  const QString folder = ExampleFolder();
+  const std::vector<Example> examples = ListExamples(folder);
+  if (examples.empty()) {
+    PrintLine(err, NoExamplesText(folder));
+    return 2;
+  }
+  for (const Example& example : examples) PrintLine(out, example.Id + u'\t' + example.Title);
+  return 0;
+}
+
+std::optional<QString> ExampleFile(const QString& id, std::FILE* err) {
+  const QString folder = ExampleFolder();
+  if (folder.isEmpty()) {
+    PrintLine(err, NoExamplesText(folder));
+    return std::nullopt;
+  }
+  const QString path = ExamplePath(folder, id);
+  if (path.isEmpty()) {
+    PrintLine(err, QStringLiteral("There is no example \"%1\": tsp-simulator --list-examples "
+                                  "lists them.")
+                       .arg(id.left(40)));
+    return std::nullopt;
+  }
+  return path;
 }
 
 int RunWindows(int& argc, char** argv, const QString& fileToOpen) {

@@ -181,15 +181,25 @@ int main(int argc, char* argv[]) {
       QStringLiteral("Travelling-salesman simulator on small weighted graphs."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  const QCommandLineOption report(QStringLiteral("report"),
-                                  QStringLiteral("Print the report of the graph in FILE and exit."),
-                                  QStringLiteral("FILE"));
+  const QCommandLineOption report(
+      QStringLiteral("report"),
+      QStringLiteral(
+          "Print the report of the graph in FILE, or of the example with that id, and exit."),
+      QStringLiteral("FILE"));
   const QCommandLineOption json(QStringLiteral("json"),
                                 QStringLiteral("With --report: print the report as JSON."));
+  const QCommandLineOption listExamples(
+      QStringLiteral("list-examples"),
+      QStringLiteral("Print the id and title of every example graph and exit."));
+  const QCommandLineOption example(QStringLiteral("example"),
+                                   QStringLiteral("Start with the example graph ID open."),
+                                   QStringLiteral("ID"));
   parser.addOption(report);
   parser.addOption(json);
   const WorksheetFlags worksheet;
   for (const QCommandLineOption* option : worksheet.All()) parser.addOption(*option);
+  parser.addOption(listExamples);
+  parser.addOption(example);
   parser.addPositionalArgument(
       QStringLiteral("file"), QStringLiteral("A graph to open: a .tspgraph file or a .csv matrix."),
       QStringLiteral("[FILE]"));
@@ -215,12 +225,19 @@ int main(int argc, char* argv[]) {
     }
     return tsp::WriteWorksheets(std::get<tsp::WorksheetOptions>(options), stderr);
   }
+  if (parser.isSet(listExamples)) return tsp::PrintExamples(stdout, stderr);
   if (parser.isSet(report))
     return tsp::PrintReport(parser.value(report), parser.isSet(json), stdout, stderr);
-  if (parser.positionalArguments().size() > 1) {
-    std::fprintf(stderr, "Give at most one file to open.\n");
+  const QStringList files = parser.positionalArguments();
+  if (files.size() + (parser.isSet(example) ? 1 : 0) > 1) {
+    std::fprintf(stderr, "Give at most one file or example to open.\n");
     return 2;
   }
-  const QStringList files = parser.positionalArguments();
-  return tsp::RunWindows(argc, argv, files.isEmpty() ? QString() : files.first());
+  QString file = files.isEmpty() ? QString() : files.first();
+  if (parser.isSet(example)) {
+    const auto path = tsp::ExampleFile(parser.value(example), stderr);
+    if (!path) return 2;
+    file = *path;
+  }
+  return tsp::RunWindows(argc, argv, file);
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "app/examples.h"
 #include "app/graph_files.h"
 #include "core/graph/matrix.h"
 #include "core/report/report.h"
@@ -11,6 +12,7 @@
 #include "ui/dialog_gate.h"
 #include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
+#include "windows/example_gallery.h"
 #include "windows/graph_view.h"
 #include "windows/help_screen.h"
 #include "windows/matrix_editor.h"
@@ -21,6 +23,7 @@ namespace tsp {
 
 Navigator::Navigator(ui::Services services)
     : services_(services),
+      exampleFolder_(ExampleFolder()),
       windows_([this](auto window) { return create(window); },
                [this] {
                  updateComparison();
@@ -43,6 +46,8 @@ StartScreen* Navigator::create(std::type_identity<StartScreen>) {
                    [this] { window<HelpScreen>().Show(); });
   QObject::connect(screen, &StartScreen::openRequested, screen,
                    [this, screen] { askForGraphFile(window<StartScreen>(), screen); });
+  QObject::connect(screen, &StartScreen::exampleRequested, screen,
+                   [this] { showExampleGallery(); });
   return screen;
 }
 
@@ -82,6 +87,8 @@ MatrixEditor* Navigator::create(std::type_identity<MatrixEditor>) {
   QObject::connect(editor, &MatrixEditor::openRequested, editor,
                    [this, editor] { askForGraphFile(window<MatrixEditor>(), editor); });
   QObject::connect(editor, &MatrixEditor::saveRequested, editor, [this] { saveGraphFile(); });
+  QObject::connect(editor, &MatrixEditor::exampleRequested, editor,
+                   [this] { showExampleGallery(); });
   return editor;
 }
 
@@ -108,6 +115,7 @@ GraphView* Navigator::create(std::type_identity<GraphView>) {
   editor->setWhiteTexts(texts.White);
   lastDrawing_ = BuildDrawing(vertexCount, texts);
   view->loadGraph(*lastDrawing_, editor->iterationCount());
+  view->setGraphTitle(editor->graphTitle());
   if (EdgeIdView* grid = window<EdgeIdView>().Get()) grid->showDrawing(&*lastDrawing_);
   return view;
 }
@@ -177,6 +185,43 @@ void Navigator::playCompared(const QString& id) {
   window<GraphView>().Show().playAlgorithm(id.toStdString());
 }
 
+ExampleGallery* Navigator::create(std::type_identity<ExampleGallery>) {
+  auto* gallery = new ExampleGallery;
+  QObject::connect(gallery, &ExampleGallery::openRequested, gallery, [this](const QString& id) {
+    if (openExample(id)) window<ExampleGallery>().Unload();
+  });
+  QObject::connect(gallery, &ExampleGallery::cancelRequested, gallery,
+                   [this] { window<ExampleGallery>().Unload(); });
+  return gallery;
+}
+
+// The list is read when the gallery opens; one already open is only brought to the front.
+void Navigator::showExampleGallery() {
+  if (window<ExampleGallery>().IsLoaded()) {
+    window<ExampleGallery>().Show();
+    return;
+  }
+  std::vector<ExampleGallery::Entry> entries;
+  for (const Example& example : ListExamples(exampleFolder_)) {
+    entries.push_back({example.Id, example.Title, example.Description});
+  }
+  if (entries.empty()) {
+    services_.Messages.Show(NoExamplesText(exampleFolder_));
+    return;
+  }
+  window<ExampleGallery>().Show().showExamples(std::move(entries));
+}
+
+bool Navigator::openExample(const QString& id) {
+  const QString path = ExamplePath(exampleFolder_, id);
+  if (path.isEmpty()) {
+    services_.Messages.Show(
+        QStringLiteral("The example \"%1\" is no longer there.").arg(id.left(40)));
+    return false;
+  }
+  return openGraphFile(path);
+}
+
 // The answer counts only while the window that asked is still loaded: its dialog blocks every
 // window, but whatever unloads one anyway takes its question with it.
 void Navigator::askForGraphFile(const ui::WindowSlotBase& asker, ui::Window* window) {
@@ -213,7 +258,10 @@ bool Navigator::openGraphFile(const QString& path) {
   window<VertexCountScreen>().Load().setCounts(QString::number(document.VertexCount),
                                                iterationText);
   window<MatrixEditor>().Unload();
-  window<MatrixEditor>().Show().setTexts(BoxTextsOf(document));
+  MatrixEditor& editor = window<MatrixEditor>().Show();
+  editor.setTexts(BoxTextsOf(document));
+  editor.setGraphTitle(QString::fromStdString(document.Title),
+                       QString::fromStdString(document.Description));
   window<VertexCountScreen>().Hide();
   window<StartScreen>().Unload();
   window<HelpScreen>().Unload();
@@ -239,8 +287,10 @@ void Navigator::saveGraphFile() {
       ToInt16(NumericValue(typed->iterationText().toStdString())) == editor->iterationCount()) {
     iterations = typed->iterationText();
   }
-  const GraphDocument document =
+  GraphDocument document =
       DocumentOf(editor->vertexCount(), iterations.toStdString(), editor->texts());
+  document.Title = editor->graphTitle().toStdString();
+  document.Description = editor->graphDescription().toStdString();
   if (const auto error = WriteGraphDocument(path, document)) {
     services_.Messages.Show(FileMessage(QStringLiteral("save"), path, *error));
   }

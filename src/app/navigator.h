@@ -19,6 +19,7 @@ class MatrixEditor;
 class GraphView;
 class EdgeIdView;
 class CompareWindow;
+class ExampleGallery;
 
 // The one place that knows every window: it creates each when it is loaded, connects its
 // signals, passes values between windows and performs each navigation step in its order.
@@ -34,6 +35,10 @@ class Navigator {
   // Opens a graph file (or imports a CSV matrix) into the matrix editor, as if its counts were
   // typed on the vertex-count screen. On failure one message says why and nothing changes.
   bool openGraphFile(const QString& path);
+  // The examples come from this folder (app/examples.h); ExampleFolder() unless told.
+  void setExampleFolder(const QString& folder) { exampleFolder_ = folder; }
+  // Opens the example with this id as openGraphFile opens a file.
+  bool openExample(const QString& id);
 
   // The slot of window W: whether it is loaded or shown, and the window itself.
   template <class W>
@@ -55,9 +60,11 @@ class Navigator {
   GraphView* create(std::type_identity<GraphView>);
   EdgeIdView* create(std::type_identity<EdgeIdView>);
   CompareWindow* create(std::type_identity<CompareWindow>);
+  ExampleGallery* create(std::type_identity<ExampleGallery>);
 
   void askForGraphFile(const ui::WindowSlotBase& asker, ui::Window* window);
   void saveGraphFile();
+  void showExampleGallery();
   void showComparison();
   // Plays a row of the comparison on the graph view, when it still shows the compared graph.
   void playCompared(const QString& id);
@@ -68,6 +75,7 @@ class Navigator {
   void checkEnd();
 
   ui::Services services_;
+  QString exampleFolder_;
   std::function<void()> onEnd_;
   bool endCheckPending_ = false;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
@@ -77,7 +85,7 @@ class Navigator {
   std::optional<Drawing> compared_;
   // Every window of the program, in the order they go at the end, last one first.
   ui::WindowSlots<StartScreen, HelpScreen, VertexCountScreen, MatrixEditor, GraphView, EdgeIdView,
-                  CompareWindow>
+                  CompareWindow, ExampleGallery>
       windows_;
 };
 

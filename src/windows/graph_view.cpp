@@ -1,5 +1,6 @@
 #include "windows/graph_view.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -89,6 +90,11 @@ void GraphView::addControls() {
                                     .Style = Look{0, false, ListGrey, {}, {}},
                                     .AccessibleName = QStringLiteral("Step explanation")});
   stepLine_->setReadOnly(true);
+  graphTitle_ = ui::AddLabel(this, {.Name = "GraphTitle",
+                                    .Where = {7440, 240, 4605, 375},
+                                    .Style = Look{10, true, {}, QColor(255, 255, 128), {}},
+                                    .AccessibleName = QStringLiteral("Graph title")});
+  graphTitle_->hide();
 
   connect(button("Command1"), &QPushButton::clicked, this, &GraphView::rearrangeRequested);
   connect(button("Command3"), &QPushButton::clicked, this, &GraphView::edgeIdsRequested);
@@ -128,6 +134,14 @@ void GraphView::addRuns() {
     });
   }
   runs_[1].Button->setEnabled(false);
+}
+
+void GraphView::setGraphTitle(const QString& title) {
+  graphTitle_->setText(
+      graphTitle_->fontMetrics().elidedText(title, Qt::ElideRight, graphTitle_->width()));
+  graphTitle_->setToolTip(title);
+  graphTitle_->setAccessibleName(title.isEmpty() ? QStringLiteral("Graph title") : title);
+  graphTitle_->setVisible(!title.isEmpty());
 }
 
 void GraphView::loadGraph(const Drawing& drawing, std::int16_t iterationCount) {

@@ -17,6 +17,7 @@
 #include "ui/timer.h"
 #include "ui/window.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -42,6 +43,8 @@ class GraphView final : public ui::Window {
   // The load step: draws the graph. Until it runs the view stays empty.
   void loadGraph(const Drawing& drawing, std::int16_t iterationCount);
   const std::optional<Drawing>& drawing() const { return drawing_; }
+  // The graph's title, right of the view's own; empty hides it.
+  void setGraphTitle(const QString& title);
 
   // Plays the algorithm with this id from the table on the graph on view, in its colour, with
   // the playback controls; untimed. One message says why when it finds nothing to play.
@@ -113,6 +116,7 @@ class GraphView final : public ui::Window {
   QLineEdit* totalTime_ = nullptr;
   QLineEdit* tourWeight_ = nullptr;
   QLineEdit* stepLine_ = nullptr;
+  QLabel* graphTitle_ = nullptr;
 
   std::optional<Drawing> drawing_;
   std::int16_t iterationCount_ = 0;

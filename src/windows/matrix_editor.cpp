@@ -1,6 +1,7 @@
 #include "windows/matrix_editor.h"
 
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -134,6 +135,7 @@ MatrixEditor::MatrixEditor(ui::Services& services)
   vertexCountBox_->hide();
   iterationBox_->hide();
   addFileButtons();
+  addTitleLine();
 
   connect(viewGraph, &QPushButton::clicked, this, &MatrixEditor::checkBoxes);
   connect(reset, &QPushButton::clicked, this, &MatrixEditor::resetRequested);
@@ -152,10 +154,37 @@ void MatrixEditor::addFileButtons() {
                                            .Text = QStringLiteral("Save\u2026"),
                                            .Where = {9240, 9840, 1335, 375},
                                            .AccessibleName = QStringLiteral("Save")});
+  // Beside Open…, last in the focus order.
+  QPushButton* example = ui::AddButton(this, {.Name = "OpenExampleButton",
+                                              .Text = QStringLiteral("Open example\u2026"),
+                                              .Where = {7320, 9480, 1815, 255},
+                                              .AccessibleName = QStringLiteral("Open example")});
   open->setShortcut(QKeySequence::Open);
   save->setShortcut(QKeySequence::Save);
   connect(open, &QPushButton::clicked, this, &MatrixEditor::openRequested);
   connect(save, &QPushButton::clicked, this, &MatrixEditor::saveRequested);
+  connect(example, &QPushButton::clicked, this, &MatrixEditor::exampleRequested);
+}
+
+// In the free space right of the panel's title, above the column headers; the description is
+// its tooltip.
+void MatrixEditor::addTitleLine() {
+  graphTitle_ = ui::AddLabel(this, {.Name = "GraphTitle",
+                                    .Where = {3960, 60, 6120, 375},
+                                    .Style = Look{12, true, {}, QColor(255, 255, 128), {}},
+                                    .AccessibleName = QStringLiteral("Graph title")});
+  graphTitle_->hide();
+}
+
+void MatrixEditor::setGraphTitle(const QString& title, const QString& description) {
+  title_ = title;
+  description_ = description;
+  graphTitle_->setText(
+      graphTitle_->fontMetrics().elidedText(title, Qt::ElideRight, graphTitle_->width()));
+  graphTitle_->setToolTip(description.isEmpty() ? title : title + u'\n' + description);
+  graphTitle_->setAccessibleName(title.isEmpty() ? QStringLiteral("Graph title") : title);
+  graphTitle_->setAccessibleDescription(description);
+  graphTitle_->setVisible(!title.isEmpty());
 }
 
 void MatrixEditor::loadCounts(const QString& vertexCountText, const QString& iterationText) {

@@ -8,6 +8,7 @@
 #include "ui/services.h"
 #include "ui/window.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace tsp {
@@ -30,6 +31,11 @@ class MatrixEditor final : public ui::Window {
   void setWhiteTexts(const std::array<std::string, BoxCount>& white);
   // Types the texts into every box, as a user would.
   void setTexts(const MatrixTexts& texts);
+  // What the graph opened last is and shows, kept while the editor holds it and saved with it;
+  // the title is shown where the window has room, empty hides it.
+  void setGraphTitle(const QString& title, const QString& description);
+  const QString& graphTitle() const { return title_; }
+  const QString& graphDescription() const { return description_; }
 
  signals:
   // Every box passed the checks.
@@ -38,11 +44,13 @@ class MatrixEditor final : public ui::Window {
   void exitRequested();
   void openRequested();
   void saveRequested();
+  void exampleRequested();
 
  private:
   void addWhiteBox(int box);
   void addRedBox(int box);
   void addFileButtons();
+  void addTitleLine();
   void checkBoxes();
   void fillGraph();
   void drawRandomWeights();
@@ -52,6 +60,9 @@ class MatrixEditor final : public ui::Window {
   std::array<QLineEdit*, BoxCount> red_;
   QLineEdit* vertexCountBox_;
   QLineEdit* iterationBox_;
+  QLabel* graphTitle_ = nullptr;
+  QString title_;
+  QString description_;
   std::int16_t vertexCount_ = 0;
   std::int16_t iterationCount_ = 0;
 };

@@ -50,7 +50,14 @@ StartScreen::StartScreen() : Window(QStringLiteral("Form1"), 10695, 6585, Qt::bl
                                            .Where = {1080, 5520, 2535, 375},
                                            .Style = Look{0, false, {}, {}, sans},
                                            .AccessibleName = QStringLiteral("Open graph")});
+  // The mirror image of "Open graph…" on the other side of "Start Simulation", after it.
+  QPushButton* example = ui::AddButton(this, {.Name = "OpenExampleButton",
+                                              .Text = QStringLiteral("Open example\u2026"),
+                                              .Where = {7200, 5520, 2535, 375},
+                                              .Style = Look{0, false, {}, {}, sans},
+                                              .AccessibleName = QStringLiteral("Open example")});
   connect(open, &QPushButton::clicked, this, &StartScreen::openRequested);
+  connect(example, &QPushButton::clicked, this, &StartScreen::exampleRequested);
   connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
   connect(help, &QPushButton::clicked, this, &StartScreen::helpRequested);
 }

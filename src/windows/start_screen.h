@@ -15,6 +15,7 @@ class StartScreen final : public ui::Window {
   void startRequested();
   void helpRequested();
   void openRequested();
+  void exampleRequested();
 };
 
 }  // namespace tsp

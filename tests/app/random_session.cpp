@@ -21,6 +21,8 @@
 #include <optional>
 #include <random>
 
+#include "app/examples.h"
+#include "app/graph_files.h"
 #include "app/random_text.h"
 #include "core/algorithms/algorithm_table.h"
 #include "core/graph/matrix.h"
@@ -32,16 +34,19 @@
 #include "ui/dialog_gate.h"
 #include "ui/timer.h"
 #include "windows/compare_window.h"
+#include "windows/example_gallery.h"
 #include "windows/graph_view.h"
 
 namespace tsp::testing {
 namespace {
 
-constexpr int WindowCount = 7;
-enum WindowId { F1, F2, F3, F4, F5, F6, FC };
-// The six numbered windows, then the comparison window that the graph view opens.
+constexpr int WindowCount = 8;
+enum WindowId { F1, F2, F3, F4, F5, F6, FC, FG };
+// The six numbered windows, then the comparison window that the graph view opens and the
+// examples that the start screen and the editor open.
 const std::array<QString, WindowCount> Titles = {
-    "Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Compare with the optimum"};
+    "Form1",          "Form2", "Form3", "Form4", "Form5", "Form6", "Compare with the optimum",
+    "Open an example"};
 
 const QString VertexCountMessage = QStringLiteral("Please enter a number between 1 and 10 !");
 const QString IterationMessage =
@@ -311,8 +316,9 @@ class Session {
   };
 
   ui::Window* At(int window) const {
-    return window == FC ? app_->App->window<CompareWindow>().Get()
-                        : WindowNamed(*app_->App, Titles[window]);
+    if (window == FC) return app_->App->window<CompareWindow>().Get();
+    if (window == FG) return app_->App->window<ExampleGallery>().Get();
+    return WindowNamed(*app_->App, Titles[window]);
   }
   ui::Timer* TimerOf(int timer) const {
     const ui::Window* view = At(F4);
@@ -378,10 +384,28 @@ class Session {
     bool operator==(const Shot&) const = default;
   };
   Shot TakeShot() const;
+  // The example chosen in the list, as the file holds it.
+  static std::optional<SavedGraph> ExampleGraph(const ui::Window* gallery) {
+    const QString id = static_cast<const ExampleGallery*>(gallery)->chosenId();
+    const auto read =
+        ReadGraphDocument(ExamplePath(QStringLiteral(TSP_EXAMPLES_DIR), id), QStringLiteral("1"));
+    const auto* document = std::get_if<GraphDocument>(&read);
+    if (document == nullptr) return std::nullopt;
+    SavedGraph graph{
+        document->VertexCount, QString::fromStdString(document->IterationText), {}, {}};
+    for (std::size_t k = 0; k < document->White.size(); ++k) {
+      graph.White.append(QString::fromStdString(document->White[k]));
+      graph.Red.append(QString::fromStdString(document->Red[k]));
+    }
+    return graph;
+  }
   QString FilePath(const QString& name) const { return folder_.filePath(name); }
   static bool IsOpenClick(const Action& a) {
     return IsClick(a, F1, "OpenGraphButton") || IsClick(a, F3, "OpenButton");
   }
+  // The examples' "Open" opens a graph file as the file dialog's answer does.
+  static bool IsExampleOpen(const Action& a) { return IsClick(a, FG, "OpenButton"); }
+  static bool OpensGraph(const Action& a) { return IsOpenClick(a) || IsExampleOpen(a); }
   static bool IsFileClick(const Action& a) {
     return IsOpenClick(a) || IsClick(a, F3, "SaveButton") || IsClick(a, F4, "ExportButton");
   }
@@ -473,6 +497,7 @@ bool Session::Execute(const Action& action) {
       --openBoxes_;
     };
     app_->Files.OnAsk = [this] { PressBlockedWindows(); };
+    app_->App->setExampleFolder(QStringLiteral(TSP_EXAMPLES_DIR));
     app_->App->start();
     return true;
   }
@@ -636,6 +661,7 @@ QString Session::Perform(const Action& action) {
   opening_.reset();
   moved_ = false;
   if (IsOpenClick(action) && saved_.contains(action.Text)) opening_ = saved_.value(action.Text);
+  if (IsExampleOpen(action) && At(FG) != nullptr) opening_ = ExampleGraph(At(FG));
   nestedTicks_ = action.NestedTicks;
   if (action.PressesWhileOpen != 0) whileOpen_.emplace(action.PressesWhileOpen);
   const bool done = Execute(action);
@@ -750,20 +776,23 @@ void Session::CheckWindows(const Action& action, const Before& before) {
       [&] {
         return IsClick(action, F1, "Command1") || IsClick(action, F3, "Command2") ||
                IsClick(action, F4, "Command1") || IsClick(action, F5, "Command1") ||
-               IsOpenClick(action);
+               OpensGraph(action);
       },
-      [&] { return IsClick(action, F2, "Command1") || IsOpenClick(action); },
+      [&] { return IsClick(action, F2, "Command1") || OpensGraph(action); },
       [&] { return IsClick(action, F3, "Command1"); },
       [&] { return IsClick(action, F4, "Command3"); },
       [&] { return IsClick(action, F1, "Command2"); },
       [&] { return IsClick(action, F4, "CompareButton"); },
+      [&] {
+        return IsClick(action, F1, "OpenExampleButton") || IsClick(action, F3, "OpenExampleButton");
+      },
   };
   for (int w = 0; w < WindowCount; ++w) {
     if (NewlyLoaded(before, w) && !roads[w]()) {
       Fail(Titles[w] + QStringLiteral(" loaded by a road not in the design"));
     }
   }
-  if (NewlyLoaded(before, F2) && !IsOpenClick(action) &&
+  if (NewlyLoaded(before, F2) && !OpensGraph(action) &&
       (Text(At(F2), "Text3") != QString() || Text(At(F2), "Text4") != "1")) {
     Fail(QStringLiteral("a fresh vertex-count screen does not hold its design-time texts"));
   }
@@ -774,12 +803,14 @@ void Session::CheckWindows(const Action& action, const Before& before) {
   }
   if (NewlyLoaded(before, F3)) vertexCountClosedUnderEditor_ = false;
   // A file that could not be opened changes nothing; one that could replaces the editor.
-  if (IsOpenClick(action)) {
+  if (OpensGraph(action)) {
     const bool opened = NewlyLoaded(before, F3);
     if (opened != (opening_ && app_->Messages.Texts.size() == before.Messages))
       Fail(QStringLiteral("opening \"%1\" loaded the editor: %2").arg(action.Text).arg(opened));
     if (opened && (!Shown(F3) || Shown(F2) || At(F1) != nullptr || At(F6) != nullptr))
       Fail(QStringLiteral("an opened graph shows ") + LoadedWindows(*app_));
+    if (opened && IsExampleOpen(action) && At(FG) != nullptr)
+      Fail(QStringLiteral("the examples stay open over the example opened"));
   }
   if (IsFileClick(action) && !NewlyLoaded(before, F3)) {
     for (int w = 0; w < WindowCount; ++w) {
@@ -969,7 +1000,7 @@ void Session::CheckUntouchedTexts(const Action& action, const Before& before) {
   if (action.Kind == Act::Tick || action.NestedTicks > 0 || IsClick(action, F4, "StepBackButton") ||
       IsClick(action, F4, "StepForwardButton"))
     allowView({"Text6", "Text7", "Text8", "Text9", "StepLine"});
-  if (IsOpenClick(action)) {
+  if (OpensGraph(action)) {
     allow(F2, QStringLiteral("Text3"));
     allow(F2, QStringLiteral("Text4"));
   }

@@ -29,6 +29,17 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "${binary} is not executable")
 endif()
 
+# The installed program finds the installed examples from its own folder, wherever the tree is.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        ${binary} --list-examples
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(REGEX REPLACE "\t[^\n]*(\n|$)" ";" listed "${out}")
+list(FILTER listed EXCLUDE REGEX "^$")
+if(NOT rc EQUAL 0 OR NOT listed STREQUAL TSP_EXPECTED_EXAMPLES)
+  message(FATAL_ERROR "The installed tsp-simulator --list-examples gave (${rc}):\n${out}${err}\n"
+                      "expected the ids ${TSP_EXPECTED_EXAMPLES}")
+endif()
+
 # With the whole tree in place AppStream also checks that the launchable desktop
 # entry is where the metainfo says.
 if(APPSTREAMCLI)

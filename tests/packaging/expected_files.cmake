@@ -1,3 +1,17 @@
+# The example graphs, by id.
+set(TSP_EXPECTED_EXAMPLES
+  christofides-one-and-a-half
+  four-vertices
+  greedy-edge-astray
+  light-cycle-wins
+  nearest-neighbour-astray
+  negative-weights
+  no-triangle-inequality
+  not-connected
+  petersen
+  tree-tour-twice
+  two-opt-repairs)
+
 # The files an installation holds, relative to the installation prefix.
 set(TSP_EXPECTED_FILES
   bin/tsp-simulator
@@ -6,6 +20,9 @@ set(TSP_EXPECTED_FILES
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
   share/metainfo/${APP_ID}.metainfo.xml
   share/mime/packages/${APP_ID}.xml)
+foreach(id IN LISTS TSP_EXPECTED_EXAMPLES)
+  list(APPEND TSP_EXPECTED_FILES share/tsp-simulator/examples/${id}.tspgraph)
+endforeach()
 list(SORT TSP_EXPECTED_FILES)
 
 # Fails unless the files under root/prefix are exactly TSP_EXPECTED_FILES.

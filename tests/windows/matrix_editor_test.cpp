@@ -357,10 +357,11 @@ TEST(FocusOrder, ChainRunsThroughBoxesThenHeadersAndButtons) {
     if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
     widget = widget->nextInFocusChain();
   } while (widget != first);
-  const QStringList expected = BoxFocusOrder(10) + Range("Text%1", 3, 12) +
-                               QStringList{"Command1"} + Range("Text%1", 13, 22) +
-                               QStringList{"Command2", "Text23",   "Command3",   "Command4",
-                                           "Text24",   "Command5", "OpenButton", "SaveButton"};
+  const QStringList expected =
+      BoxFocusOrder(10) + Range("Text%1", 3, 12) + QStringList{"Command1"} +
+      Range("Text%1", 13, 22) +
+      QStringList{"Command2", "Text23",     "Command3",   "Command4",         "Text24",
+                  "Command5", "OpenButton", "SaveButton", "OpenExampleButton"};
   EXPECT_EQ(chain, expected);
   EXPECT_FALSE(Find<QWidget>(editor, "PanelTitle")->focusPolicy() & Qt::TabFocus);
 }
@@ -371,10 +372,11 @@ TEST(FocusOrder, TabSkipsHiddenBoxesAndWrapsAfterTheFileButtons) {
   ASSERT_NE(editor, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
   Find<QWidget>(editor, "Text1_0")->setFocus();
-  const QStringList expected = BoxFocusOrder(3) + Range("Text%1", 3, 12) + QStringList{"Command1"} +
-                               Range("Text%1", 13, 22) +
-                               QStringList{"Command2",   "Command3",   "Command4", "Command5",
-                                           "OpenButton", "SaveButton", "Text1_0"};
+  const QStringList expected =
+      BoxFocusOrder(3) + Range("Text%1", 3, 12) + QStringList{"Command1"} +
+      Range("Text%1", 13, 22) +
+      QStringList{"Command2",   "Command3",   "Command4",          "Command5",
+                  "OpenButton", "SaveButton", "OpenExampleButton", "Text1_0"};
   QStringList visited;
   for (int step = 0; step < expected.size(); ++step) {
     QWidget* focused = QApplication::focusWidget();

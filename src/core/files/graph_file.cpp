@@ -124,6 +124,52 @@ std::string ParseProblem(const std::string& message) {
   return problem + hint;
 }
 
+std::size_t CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](const char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// What keeps a title or description from being shown as it is: empty when nothing does.
+std::string NoteFault(std::string_view key, std::string_view text, const std::size_t longest,
+                      const bool lines) {
+  if (!IsValidUtf8(text)) return Key(key) + " is not UTF-8 text.";
+  if (const std::size_t count = CharacterCount(text); count > longest) {
+    return Key(key) + " is " + std::to_string(count) + " characters long; at most " +
+           std::to_string(longest) + " are allowed.";
+  }
+  const bool control = std::any_of(text.begin(), text.end(), [lines](const char c) {
+    const bool lineBreak = c == '\n' || c == '\r' || c == '\t';
+    return (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) && !(lines && lineBreak);
+  });
+  if (!control) return "";
+  return Key(key) + (lines ? " holds a control character; only line breaks and tabs are allowed."
+                           : " must be one line, without control characters.");
+}
+
+[[maybe_unused]] std::string NoteFault(const GraphDocument& document) {
+  std::string fault = NoteFault("title", document.Title, MaxTitleCharacters, false);
+  if (fault.empty()) {
+    fault = NoteFault("description", document.Description, MaxDescriptionCharacters, true);
+  }
+  return fault;
+}
+
+// An optional text of the file; absent is empty.
+std::optional<std::string> ReadNote(const json& file, std::string_view key,
+                                    const std::size_t longest, const bool lines, FileError& error) {
+  if (!file.contains(key)) return std::string();
+  const json& value = file[key];
+  if (!value.is_string()) {
+    error.What = Key(key) + " must be a text.";
+    return std::nullopt;
+  }
+  std::string text = value.get<std::string>();
+  error.What = NoteFault(key, text, longest, lines);
+  if (!error.What.empty()) return std::nullopt;
+  return text;
+}
+
 std::optional<std::vector<std::string>> ReadMatrix(const json& file, std::string_view key,
                                                    const int n, FileError& error) {
   if (!file.contains(key)) {
@@ -210,6 +256,13 @@ std::variant<GraphDocument, FileError> ReadParsed(const json& file) {
   if (!red) return error;
   document.White = std::move(*white);
   document.Red = std::move(*red);
+
+  auto title = ReadNote(file, "title", MaxTitleCharacters, false, error);
+  if (!title) return error;
+  auto description = ReadNote(file, "description", MaxDescriptionCharacters, true, error);
+  if (!description) return error;
+  document.Title = std::move(*title);
+  document.Description = std::move(*description);
   return document;
 }
 
@@ -220,10 +273,15 @@ std::string WriteGraphFile(const GraphDocument& document) {
   assert(n >= 1 && n <= MaxVertices);
   assert(document.White.size() == static_cast<std::size_t>(n * n));
   assert(document.Red.size() == static_cast<std::size_t>(n * n));
+  assert(NoteFault(document).empty());
 
   std::string out = "{\n  \"format\": \"";
   out += FormatName;
   out += "\",\n  \"version\": " + std::to_string(FormatVersion) + ",\n";
+  if (!document.Title.empty()) out += "  \"title\": " + TextValue(document.Title) + ",\n";
+  if (!document.Description.empty()) {
+    out += "  \"description\": " + TextValue(document.Description) + ",\n";
+  }
   out += "  \"vertexCount\": " + std::to_string(n) + ",\n";
   out += "  \"iterations\": " + TextValue(document.IterationText) + ",\n";
   WriteMatrix(out, "white", document.White, n);
