@@ -40,7 +40,8 @@ constexpr std::string_view Rsl = "Rosenkrantz, Stearns and Lewis 1977";
 
 // The four runs of the graph view's buttons keep their colours; the others take the Okabe–Ito
 // colours, which colour-blind readers tell apart, black left out for the black background.
-// Seven colours for ten rows: the rows that share one are of different kinds.
+// Seven colours for the eight new trees and tours: Kruskal and 2-opt, of different kinds,
+// share one.
 constexpr Rgb Orange{230, 159, 0};
 constexpr Rgb SkyBlue{86, 180, 233};
 constexpr Rgb BluishGreen{0, 158, 115};
@@ -48,6 +49,9 @@ constexpr Rgb Yellow{240, 228, 66};
 constexpr Rgb Blue{0, 114, 178};
 constexpr Rgb Vermillion{213, 94, 0};
 constexpr Rgb ReddishPurple{204, 121, 167};
+// The bounds in greys: they are lines across the comparison's chart, not tours.
+constexpr Rgb LightGrey{200, 200, 200};
+constexpr Rgb Grey{140, 140, 140};
 
 const std::array Table{
     AlgorithmRow{"spanning_tree",
@@ -109,9 +113,9 @@ const std::array Table{
                  RunTwoOpt},
     AlgorithmRow{
         "optimum", "Optimum", AlgorithmKind::Tour, {255, 0, 255}, {One, "1", "exact"}, RunOptimum},
-    AlgorithmRow{"one_tree", "1-tree bound", AlgorithmKind::Bound, SkyBlue, NoFactor,
+    AlgorithmRow{"one_tree", "1-tree bound", AlgorithmKind::Bound, LightGrey, NoFactor,
                  RunOneTreeBound},
-    AlgorithmRow{"held_karp", "Held\u2013Karp bound", AlgorithmKind::Bound, BluishGreen, NoFactor,
+    AlgorithmRow{"held_karp", "Held\u2013Karp bound", AlgorithmKind::Bound, Grey, NoFactor,
                  RunHeldKarpBound},
 };
 
