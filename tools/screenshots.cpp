@@ -12,12 +12,15 @@
 #include <cstdio>
 
 #include "app/navigator.h"
+#include "core/algorithms/algorithm_table.h"
 #include "core/lesson/practice.h"
+#include "ui/graph_painter.h"
 #include "ui/look.h"
 #include "ui/services.h"
 #include "ui/timer.h"
 #include "windows/compare_window.h"
 #include "windows/edge_id_view.h"
+#include "windows/example_gallery.h"
 #include "windows/graph_view.h"
 #include "windows/help_screen.h"
 #include "windows/matrix_editor.h"
@@ -40,6 +43,10 @@ class Shooter {
   bool Save(QWidget* window, const QString& name, const QString& message = QString()) {
     QCoreApplication::processEvents();
     QImage image = window->grab().toImage();
+    return SaveImage(std::move(image), name, message);
+  }
+
+  bool SaveImage(QImage image, const QString& name, const QString& message = QString()) {
     if (!message.isEmpty()) {
       // The message box as it would stand over the window.
       QMessageBox box(QMessageBox::NoIcon, tsp::ui::ApplicationTitle, message, QMessageBox::Ok);
@@ -75,7 +82,7 @@ void Type(QWidget* window, const QString& name, const QString& text) {
 }
 
 void Tick(QWidget* window, const char* timer, int ticks) {
-  for (int i = 0; i < ticks; ++i) window->findChild<tsp::ui::Timer*>(timer)->fire();
+  for (int i = 0; i < ticks; ++i) window->findChild<tsp::ui::Timer*>(timer)->Fire();
 }
 
 // Four vertices with the weights A-B 1, B-D 2, A-C 3, A-D 4, B-C 4, C-D 9.
@@ -103,6 +110,37 @@ void CheckAnswer(QWidget* view, const QString& text) {
   auto* list = view->findChild<QListWidget*>("AnswerList");
   list->setCurrentItem(list->findItems(text, Qt::MatchExactly).value(0));
   Click(view, "CheckButton");
+}
+
+// Every algorithm of the table played to its end through the comparison's "Play" on the graph
+// on view, its ring at half size in a grid, named.
+QImage EveryAlgorithm(tsp::CompareWindow* comparison, tsp::GraphView* view) {
+  const auto rows = tsp::Algorithms();
+  const QSize ring = tsp::ui::RingPixelSize() / 2;
+  constexpr int Columns = 4;
+  constexpr int Caption = 22;
+  const int lines = (static_cast<int>(rows.size()) + Columns - 1) / Columns;
+  QImage sheet(QSize(Columns * ring.width(), lines * (ring.height() + Caption)),
+               QImage::Format_RGB32);
+  sheet.fill(Qt::black);
+  QPainter painter(&sheet);
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    const QString id = QString::fromUtf8(rows[r].Id.data(), rows[r].Id.size());
+    auto* play = comparison->findChild<QPushButton*>(QStringLiteral("Play_") + id);
+    if (play == nullptr || !play->isEnabled()) continue;
+    play->click();
+    auto* timer = view->findChild<tsp::ui::Timer*>("PlayTimer");
+    for (int tick = 0; tick < 100 && timer->Enabled(); ++tick) timer->Fire();
+    QCoreApplication::processEvents();
+    const QImage shot = view->grab(QRect(QPoint(), tsp::ui::RingPixelSize())).toImage();
+    const QPoint at((r % Columns) * ring.width(), (r / Columns) * (ring.height() + Caption));
+    painter.drawImage(at, shot.scaled(ring, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    painter.setPen(tsp::ui::ToQColor(rows[r].Colour));
+    painter.drawText(QRect(at + QPoint(0, ring.height()), QSize(ring.width(), Caption)),
+                     Qt::AlignCenter,
+                     QString::fromUtf8(rows[r].Name.data(), rows[r].Name.size()));
+  }
+  return sheet;
 }
 
 }  // namespace
@@ -194,7 +232,10 @@ int main(int argc, char* argv[]) {
   ok &= shoot.Save(view, QStringLiteral("form4-step-through"));
 
   Click(view, "CompareButton");
-  ok &= shoot.Save(navigator.window<tsp::CompareWindow>().Get(), QStringLiteral("compare-window"));
+  tsp::CompareWindow* comparison = navigator.window<tsp::CompareWindow>().Get();
+  ok &= shoot.Save(comparison, QStringLiteral("compare-window"));
+  ok &= shoot.SaveImage(EveryAlgorithm(comparison, view), QStringLiteral("every-algorithm"));
+  messages.Text.clear();
 
   Click(view, "Command3");
   ok &= shoot.Save(navigator.window<tsp::EdgeIdView>().Get(), QStringLiteral("form5-line-ids"));
@@ -217,5 +258,16 @@ int main(int argc, char* argv[]) {
     break;
   }
   ok &= shoot.Save(view, QStringLiteral("form4-practice"));
+
+  // The examples, the second one chosen.
+  Click(full, "OpenExampleButton");
+  tsp::ExampleGallery* gallery = navigator.window<tsp::ExampleGallery>().Get();
+  if (gallery != nullptr) {
+    if (auto* list = gallery->findChild<QListWidget*>("ExampleList")) list->setCurrentRow(1);
+    ok &= shoot.Save(gallery, QStringLiteral("example-gallery"));
+  } else {
+    std::fprintf(stderr, "the examples did not open: %s\n", qPrintable(messages.Text));
+    ok = false;
+  }
   return ok ? 0 : 1;
 }

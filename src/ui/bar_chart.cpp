@@ -19,7 +19,7 @@ BarChart::BarChart(QWidget* parent) : QWidget(parent) {
   setAccessibleName(QStringLiteral("Weights compared"));
 }
 
-void BarChart::setBars(std::vector<Bar> bars, std::vector<Level> levels) {
+void BarChart::SetBars(std::vector<Bar> bars, std::vector<Level> levels) {
   bars_ = std::move(bars);
   levels_ = std::move(levels);
   QStringList description;

@@ -21,9 +21,9 @@ class BarChart final : public QWidget {
   using Level = Bar;
 
   explicit BarChart(QWidget* parent);
-  void setBars(std::vector<Bar> bars, std::vector<Level> levels = {});
-  const std::vector<Bar>& bars() const { return bars_; }
-  const std::vector<Level>& levels() const { return levels_; }
+  void SetBars(std::vector<Bar> bars, std::vector<Level> levels = {});
+  const std::vector<Bar>& Bars() const { return bars_; }
+  const std::vector<Level>& Levels() const { return levels_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

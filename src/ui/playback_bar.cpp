@@ -46,21 +46,21 @@ PlaybackBar::PlaybackBar(QWidget* parent, int leftTwips, int topTwips) : QWidget
   connect(speed_, &QSpinBox::valueChanged, this, &PlaybackBar::msPerTickChanged);
 }
 
-int PlaybackBar::msPerTick() const {
+int PlaybackBar::MsPerTick() const {
   return speed_->value();
 }
 
-void PlaybackBar::setMsPerTick(int ms) {
+void PlaybackBar::SetMsPerTick(int ms) {
   speed_->setValue(ms);
 }
 
-void PlaybackBar::setPaused(bool paused) {
+void PlaybackBar::SetPaused(bool paused) {
   const QString caption = paused ? QStringLiteral("Resume") : QStringLiteral("Pause");
   pause_->setText(caption);
   pause_->setAccessibleName(caption);
 }
 
-void PlaybackBar::addShortcuts(QWidget* window) {
+void PlaybackBar::AddShortcuts(QWidget* window) {
   const auto add = [window](const QKeySequence& keys, auto action) {
     auto* shortcut = new QShortcut(keys, window);
     connect(shortcut, &QShortcut::activated, window, action);

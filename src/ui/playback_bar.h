@@ -20,11 +20,11 @@ class PlaybackBar final : public QWidget {
   // place gives the row's position in the parent, in twips.
   PlaybackBar(QWidget* parent, int leftTwips, int topTwips);
 
-  int msPerTick() const;
-  void setMsPerTick(int ms);
-  void setPaused(bool paused);
+  int MsPerTick() const;
+  void SetMsPerTick(int ms);
+  void SetPaused(bool paused);
   // Space, Left, Right, + and - on the window that holds the bar.
-  void addShortcuts(QWidget* window);
+  void AddShortcuts(QWidget* window);
 
  signals:
   void pauseToggled();

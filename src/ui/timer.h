@@ -5,7 +5,7 @@
 namespace tsp::ui {
 
 // A window's timer: an interval in milliseconds, switched on and off, ticking on the
-// user-interface thread. Its ticks arrive as ticked(); tests fire one with fire().
+// user-interface thread. Its ticks arrive as ticked(); tests fire one with Fire().
 class Timer final : public QTimer {
   Q_OBJECT
 
@@ -17,7 +17,7 @@ class Timer final : public QTimer {
   }
   void SetEnabled(bool enabled) { enabled ? start() : stop(); }
   bool Enabled() const { return isActive(); }
-  void fire() { emit ticked(); }
+  void Fire() { emit ticked(); }
 
  signals:
   void ticked();

@@ -180,7 +180,7 @@ void CompareWindow::showReport(const GraphReport& report) {
       table_->setItem(r, column, item);
     }
   }
-  chart_->setBars(std::move(bars), std::move(levels));
+  chart_->SetBars(std::move(bars), std::move(levels));
   table_->resizeColumnsToContents();
   table_->horizontalHeader()->setSectionResizeMode(Found, QHeaderView::Stretch);
   table_->resizeRowsToContents();

@@ -83,8 +83,8 @@ void GraphView::addControls() {
 
   for (const ControlRow& row : StripTable()) AddControl(this, row);
   playbackBar_ = new ui::PlaybackBar(this, 4560, StripTop);
-  playbackBar_->setMsPerTick(QSettings().value(SpeedKey, ui::PlaybackBar::DefaultMs).toInt());
-  playbackBar_->addShortcuts(this);
+  playbackBar_->SetMsPerTick(QSettings().value(SpeedKey, ui::PlaybackBar::DefaultMs).toInt());
+  playbackBar_->AddShortcuts(this);
   stepLine_ = ui::AddTextBox(this, {.Name = "StepLine",
                                     .Where = {240, StripTop + 480, 11685, 375},
                                     .Style = Look{0, false, ListGrey, {}, {}},
@@ -267,9 +267,9 @@ std::optional<Animation> GraphView::computeOptimum() {
 void GraphView::startPlaying(int run, Animation animation) {
   playing_ = run;
   playback_.Start(std::move(animation), runs_[run].Algorithm->Colour, board());
-  playbackBar_->setPaused(false);
+  playbackBar_->SetPaused(false);
   stepLine_->clear();
-  runs_[run].Timer->setInterval(playbackBar_->msPerTick());
+  runs_[run].Timer->setInterval(playbackBar_->MsPerTick());
   runs_[run].Timer->SetEnabled(true);
 }
 
@@ -317,7 +317,7 @@ void GraphView::togglePause() {
   // In practice the answers play the run.
   if (!playback_.Started() || practice_->active()) return;
   playback_.SetPaused(!playback_.Paused());
-  playbackBar_->setPaused(playback_.Paused());
+  playbackBar_->SetPaused(playback_.Paused());
   runs_[playing_].Timer->SetEnabled(!playback_.Paused() && !playback_.Ended());
 }
 
@@ -370,7 +370,7 @@ void GraphView::addPractice() {
             runs_[playRun_].Algorithm = &algorithm;
             playing_ = playRun_;
             playback_.Start(play, algorithm.Colour, board());
-            playbackBar_->setPaused(false);
+            playbackBar_->SetPaused(false);
             // In practice the answers play the run.
             playbackBar_->setEnabled(false);
             canvas_->SetClickable(true);
@@ -387,7 +387,7 @@ void GraphView::addPractice() {
     canvas_->SetClickable(false);
     if (!midway) return;
     playback_.SetPaused(true);
-    playbackBar_->setPaused(true);
+    playbackBar_->SetPaused(true);
     showBoard(playback_.View());
   });
   connect(practice_, &PracticePanel::flashed, this,

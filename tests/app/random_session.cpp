@@ -474,7 +474,7 @@ void Session::Tick(int timer) {
     ++position_;
     moved_ = true;
   }
-  TimerOf(timer)->fire();
+  TimerOf(timer)->Fire();
   if (app_->Messages.Texts.size() > before) {
     tickMessages_.emplace_back(timer, app_->Messages.Texts.back());
     ended_ = ended_ || plays;
@@ -627,7 +627,7 @@ void Session::PressBlockedWindows() {
     for (int t = 0; t < RunCount; ++t) {
       if (TimerOf(t) == nullptr || !TimerOf(t)->Enabled()) continue;
       choices.push_back([this, t] {
-        TimerOf(t)->fire();
+        TimerOf(t)->Fire();
         return QStringLiteral("tick ") + TimerNames[t];
       });
     }

@@ -32,7 +32,7 @@ inline QString TextOf(const QWidget* window, const QString& name) {
 
 // One tick of the window's timer, whether it runs or not.
 inline void Fire(const QWidget* window, const QString& timer, int ticks = 1) {
-  for (int i = 0; i < ticks; ++i) Find<ui::Timer>(window, timer)->fire();
+  for (int i = 0; i < ticks; ++i) Find<ui::Timer>(window, timer)->Fire();
 }
 
 inline bool Running(const QWidget* window, const QString& timer) {

@@ -30,7 +30,7 @@ QString Cell(const QTableWidget* table, std::string_view id, int column) {
 }
 
 double BarOf(const ui::BarChart* chart, const QString& label) {
-  for (const ui::BarChart::Bar& bar : chart->bars()) {
+  for (const ui::BarChart::Bar& bar : chart->Bars()) {
     if (bar.Label == label) return bar.Value;
   }
   return -1000;
@@ -79,7 +79,7 @@ TEST(CompareWindow, FourVertexGraph) {
   EXPECT_EQ(BarOf(chart, "Spanning tree"), 6);
   EXPECT_EQ(BarOf(chart, "Tree tour"), 15);
   EXPECT_EQ(BarOf(chart, "Optimum"), 13);
-  EXPECT_EQ(chart->levels().size(), 2u) << "the two bounds";
+  EXPECT_EQ(chart->Levels().size(), 2u) << "the two bounds";
   EXPECT_TRUE(Find<QLineEdit>(window, "BoundChain")->text().contains(QStringLiteral("optimum 13")));
 
   const QString guarantee = Find<QPlainTextEdit>(window, "GuaranteeText")->toPlainText();

@@ -84,7 +84,7 @@ void PressAndCloseEveryWindow() {
         buttons.emplace_back(button);
     }
     for (ui::Timer* timer : window->findChildren<ui::Timer*>()) {
-      if (timer->Enabled()) timer->fire();
+      if (timer->Enabled()) timer->Fire();
     }
   }
   for (const auto& button : buttons) {
