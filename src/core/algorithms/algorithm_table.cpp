@@ -53,7 +53,7 @@ constexpr Rgb ReddishPurple{204, 121, 167};
 constexpr Rgb LightGrey{200, 200, 200};
 constexpr Rgb Grey{140, 140, 140};
 
-const std::array Table{
+const std::array TheAlgorithms{
     AlgorithmRow{"spanning_tree",
                  "Spanning tree",
                  AlgorithmKind::Tree,
@@ -122,11 +122,11 @@ const std::array Table{
 }  // namespace
 
 std::span<const AlgorithmRow> Algorithms() {
-  return Table;
+  return TheAlgorithms;
 }
 
 const AlgorithmRow* FindAlgorithm(std::string_view id) {
-  for (const AlgorithmRow& row : Table) {
+  for (const AlgorithmRow& row : TheAlgorithms) {
     if (row.Id == id) return &row;
   }
   return nullptr;
