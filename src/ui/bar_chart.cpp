@@ -79,10 +79,30 @@ void BarChart::paintEvent(QPaintEvent*) {
     const int y = yOf(level.Value);
     painter.setPen(QPen(level.Colour.darker(130), 2, Qt::DashLine));
     painter.drawLine(plot.left(), y, plot.right(), y);
+  }
+  // Close levels would write their labels over each other: from the highest level down, a
+  // label that meets one already written goes below its line, then further left.
+  std::vector<const Level*> highestFirst;
+  for (const Level& level : levels_) highestFirst.push_back(&level);
+  std::stable_sort(highestFirst.begin(), highestFirst.end(),
+                   [](const Level* a, const Level* b) { return a->Value > b->Value; });
+  std::vector<QRect> written;
+  for (const Level* levelAt : highestFirst) {
+    const Level& level = *levelAt;
+    const QString text = level.Label + QStringLiteral(" ") + ValueText(level.Value);
+    const int width = metrics.horizontalAdvance(text) + 6;
+    const int y = yOf(level.Value);
+    QRect label(plot.right() - 4 - width, y - textHeight - 1, width, textHeight);
+    const auto taken = [&] {
+      return std::any_of(written.begin(), written.end(),
+                         [&](const QRect& other) { return other.intersects(label); });
+    };
+    if (taken()) label.moveTop(y + 2);
+    while (taken() && label.left() - width - 8 >= plot.left()) label.translate(-width - 8, 0);
+    painter.fillRect(label, QColor(255, 255, 255, 200));
     painter.setPen(Qt::black);
-    painter.drawText(QRect(plot.left() + 4, y - textHeight - 1, plot.width() - 8, textHeight),
-                     Qt::AlignRight | Qt::AlignBottom,
-                     level.Label + QStringLiteral(" ") + ValueText(level.Value));
+    painter.drawText(label, Qt::AlignCenter, text);
+    written.push_back(label);
   }
 }
 
