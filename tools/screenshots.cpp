@@ -137,8 +137,7 @@ QImage EveryAlgorithm(tsp::CompareWindow* comparison, tsp::GraphView* view) {
     painter.drawImage(at, shot.scaled(ring, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     painter.setPen(tsp::ui::ToQColor(rows[r].Colour));
     painter.drawText(QRect(at + QPoint(0, ring.height()), QSize(ring.width(), Caption)),
-                     Qt::AlignCenter,
-                     QString::fromUtf8(rows[r].Name.data(), rows[r].Name.size()));
+                     Qt::AlignCenter, QString::fromUtf8(rows[r].Name.data(), rows[r].Name.size()));
   }
   return sheet;
 }

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/lesson/animation.h"
 #include "core/graph/matrix.h"
+#include "core/lesson/animation.h"
 #include "core/text/number_text.h"
 
 namespace tsp::naive {

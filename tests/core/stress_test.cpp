@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
-#include "core/lesson/animation.h"
 #include "core/algorithms/light_cycle.h"
 #include "core/algorithms/spanning_tree.h"
+#include "core/lesson/animation.h"
 #include "core/naive_reference.h"
 
 namespace tsp {
