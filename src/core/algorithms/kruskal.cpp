@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/algorithms/line_lanes.h"
+#include "core/algorithms/spanning_tree.h"
 #include "core/lesson/narration.h"
 
 namespace tsp {
@@ -73,13 +74,7 @@ PracticeSteps KruskalSteps(const Drawing& drawing) {
         } else if (parts.Find(a) == parts.Find(b)) {
           judged.Why = text + " would close a cycle: " + VertexName(a) + " and " + VertexName(b) +
                        " are joined already.";
-        } else if (weight == Drawing::NotListed) {
-          judged.Why = text + " weighs 0 as typed, and the tree takes no such line.";
-        } else if (weight > taken.Weight) {
-          judged.Why = text + " is heavier than " + takenText + rule + ".";
-        } else {
-          assert(weight == taken.Weight);
-          judged.Judged = Verdict::Allowed;
+        } else if (!JudgeByWeight(judged, text, weight, taken, takenText, rule)) {
           judged.Why = text + " is as light as " + takenText + rule +
                        "; on equal weights the program takes the pair with the earlier letters, " +
                        takenText + ".";

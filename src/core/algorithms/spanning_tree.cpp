@@ -206,6 +206,20 @@ Animation SpanningTreeAnimation(const std::optional<SpanningTree>& tree, int ver
   return animation;
 }
 
+bool JudgeByWeight(JudgedAnswer& judged, const std::string& text, std::int16_t weight,
+                   const TreeEdge& taken, const std::string& takenText, const std::string& rule) {
+  if (weight == Drawing::NotListed) {
+    judged.Why = text + " weighs 0 as typed, and the tree takes no such line.";
+  } else if (weight > taken.Weight) {
+    judged.Why = text + " is heavier than " + takenText + rule + ".";
+  } else {
+    assert(weight == taken.Weight);
+    judged.Judged = Verdict::Allowed;
+    return false;
+  }
+  return true;
+}
+
 PracticeSteps SpanningTreeSteps(const Drawing& drawing) {
   const SpanningTree tree = BuildSpanningTree(drawing);
   const std::string rule = ", the lightest line from the tree to a vertex outside it";
@@ -234,13 +248,7 @@ PracticeSteps SpanningTreeSteps(const Drawing& drawing) {
           judged.Why = text + " joins two vertices of the tree already.";
         } else if (!aIn && !bIn) {
           judged.Why = text + " does not touch the tree: both its ends are outside it.";
-        } else if (weight == Drawing::NotListed) {
-          judged.Why = text + " weighs 0 as typed, and the tree takes no such line.";
-        } else if (weight > taken.Weight) {
-          judged.Why = text + " is heavier than " + takenText + rule + ".";
-        } else {
-          assert(weight == taken.Weight);
-          judged.Judged = Verdict::Allowed;
+        } else if (!JudgeByWeight(judged, text, weight, taken, takenText, rule)) {
           const int from = aIn ? a : b;
           judged.Why =
               text + " is as light as " + takenText + rule + "; the program takes " + takenText +

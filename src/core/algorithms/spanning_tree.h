@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include <optional>
+#include <string>
 
 #include "core/algorithms/algorithm.h"
 #include "core/graph/drawing.h"
@@ -34,5 +35,11 @@ int EqualWeightRank(const std::array<std::int16_t, MaxVertices>& weights, int sl
 // The tree's edges as practice questions, one a tick, each with every drawn line judged by the
 // rule that the tree takes the lightest listed line from a tree vertex to one outside it.
 PracticeSteps SpanningTreeSteps(const Drawing& drawing);
+
+// Judges, for a tree's practice, a line the rule could take that is not the one taken: refused
+// when it weighs 0 as typed or is heavier than `taken`, else allowed as just as light. Returns
+// whether it said why; where not, the caller says which of the equal lines the program takes.
+bool JudgeByWeight(JudgedAnswer& judged, const std::string& text, std::int16_t weight,
+                   const TreeEdge& taken, const std::string& takenText, const std::string& rule);
 
 }  // namespace tsp
