@@ -88,13 +88,9 @@ AlgorithmResult RunHeldKarpBound(const Drawing& drawing) {
     const WeightedLine& line = tree.Lines[i];
     const double penalised = line.Weight + ascent->Penalty[line.From] + ascent->Penalty[line.To];
     play.Steps.push_back(PairStep(drawing, line.From, line.To));
-    play.Reasons.push_back(
-        LineText(line.From, line.To, line.Weight) + ", " + TwoDecimalText(penalised) +
-        " with its ends' penalties," +
-        (i + 2 < tree.Lines.size()
-             ? " is the lightest line from the tree of the vertices other than " + special +
-                   " to a vertex outside it."
-             : " is one of the two lightest lines of " + special + "."));
+    play.Reasons.push_back(LineText(line.From, line.To, line.Weight) + ", " +
+                           TwoDecimalText(penalised) + " with its ends' penalties," +
+                           OneTreeLineRole(tree, i));
   }
   // A 1-tree has as many lines as vertices, so every round's changes, and all penalties, add
   // up to 0: they leave every closed tour's weight as it is.

@@ -112,6 +112,14 @@ std::string NoOneTreeReason(const PairWeights& graph) {
   return "No vertex has two lines while the other vertices are joined among themselves.";
 }
 
+std::string OneTreeLineRole(const OneTree& tree, std::size_t i) {
+  const std::string special = VertexName(tree.Special);
+  return i + 2 < tree.Lines.size()
+             ? " is the lightest line from the tree of the vertices other than " + special +
+                   " to a vertex outside it."
+             : " is one of the two lightest lines of " + special + ".";
+}
+
 AlgorithmResult RunOneTreeBound(const Drawing& drawing) {
   const PairWeights graph = PairWeightsOf(drawing);
   const auto tree = BestOneTree(graph);
@@ -127,12 +135,7 @@ AlgorithmResult RunOneTreeBound(const Drawing& drawing) {
   for (std::size_t i = 0; i < tree->Lines.size(); ++i) {
     const WeightedLine& line = tree->Lines[i];
     play.Steps.push_back(PairStep(drawing, line.From, line.To));
-    play.Reasons.push_back(
-        LineText(line.From, line.To, line.Weight) +
-        (i + 2 < tree->Lines.size()
-             ? " is the lightest line from the tree of the vertices other than " + special +
-                   " to a vertex outside it."
-             : " is one of the two lightest lines of " + special + "."));
+    play.Reasons.push_back(LineText(line.From, line.To, line.Weight) + OneTreeLineRole(*tree, i));
   }
   play.Closing = "Done: the 1-tree of " + special + " weighs " + std::to_string(tree->Weight) +
                  ", the most of any vertex's, so no closed tour weighs less.";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "core/algorithms/algorithm.h"
 #include "core/algorithms/line_order.h"
@@ -40,5 +41,9 @@ AlgorithmResult RunOneTreeBound(const Drawing& drawing);
 
 // Why no vertex has a 1-tree.
 std::string NoOneTreeReason(const PairWeights& graph);
+// What line i of the 1-tree is, as the end of a sentence that names it: " is the lightest line
+// from the tree of the vertices other than D to a vertex outside it." or " is one of the two
+// lightest lines of D."
+std::string OneTreeLineRole(const OneTree& tree, std::size_t i);
 
 }  // namespace tsp
