@@ -21,5 +21,5 @@ ensure_packages() {
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev nlohmann-json3-dev libgtest-dev
+BUILD_PACKAGES=(build-essential cmake ninja-build lld qt6-base-dev qt6-svg-dev nlohmann-json3-dev libgtest-dev
   fonts-dejavu-core fonts-dejavu-extra)
