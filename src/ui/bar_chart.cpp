@@ -57,6 +57,8 @@ void BarChart::paintEvent(QPaintEvent*) {
   };
   const int zero = yOf(0);
   const int slot = plot.width() / static_cast<int>(bars_.size());
+  // Every text written so far, which a level's label must not cover.
+  std::vector<QRect> written;
   for (std::size_t i = 0; i < bars_.size(); ++i) {
     const Bar& bar = bars_[i];
     const int left = plot.left() + static_cast<int>(i) * slot + slot / 6;
@@ -67,8 +69,11 @@ void BarChart::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawRect(column);
     const int valueTop = bar.Value >= 0 ? column.top() - textHeight - 2 : column.bottom() + 2;
-    painter.drawText(QRect(left - slot / 6, valueTop, slot, textHeight), Qt::AlignCenter,
-                     ValueText(bar.Value));
+    const QString value = ValueText(bar.Value);
+    const QRect valueBox(left - slot / 6, valueTop, slot, textHeight);
+    painter.drawText(valueBox, Qt::AlignCenter, value);
+    const int valueWidth = metrics.horizontalAdvance(value) + 2;
+    written.emplace_back(valueBox.center().x() - valueWidth / 2, valueTop, valueWidth, textHeight);
     painter.drawText(
         QRect(left - slot / 6, rect().bottom() - 2 * textHeight - 2, slot, 2 * textHeight),
         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, bar.Label);
@@ -80,25 +85,40 @@ void BarChart::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(level.Colour.darker(130), 2, Qt::DashLine));
     painter.drawLine(plot.left(), y, plot.right(), y);
   }
-  // Close levels would write their labels over each other: from the highest level down, a
-  // label that meets one already written goes below its line, then further left.
+  // A level's label goes above its line, as far right as it covers neither a bar's value, nor a
+  // label already written (close levels are written highest first), nor another level's line;
+  // else below its line; else wherever it covers no text.
   std::vector<const Level*> highestFirst;
   for (const Level& level : levels_) highestFirst.push_back(&level);
   std::stable_sort(highestFirst.begin(), highestFirst.end(),
                    [](const Level* a, const Level* b) { return a->Value > b->Value; });
-  std::vector<QRect> written;
   for (const Level* levelAt : highestFirst) {
     const Level& level = *levelAt;
     const QString text = level.Label + QStringLiteral(" ") + ValueText(level.Value);
     const int width = metrics.horizontalAdvance(text) + 6;
     const int y = yOf(level.Value);
-    QRect label(plot.right() - 4 - width, y - textHeight - 1, width, textHeight);
-    const auto taken = [&] {
+    const auto coversText = [&](const QRect& label) {
       return std::any_of(written.begin(), written.end(),
                          [&](const QRect& other) { return other.intersects(label); });
     };
-    if (taken()) label.moveTop(y + 2);
-    while (taken() && label.left() - width - 8 >= plot.left()) label.translate(-width - 8, 0);
+    const auto coversLine = [&](const QRect& label) {
+      return std::any_of(levels_.begin(), levels_.end(), [&](const Level& other) {
+        const int line = yOf(other.Value);
+        return &other != levelAt && line >= label.top() - 1 && line <= label.bottom() + 1;
+      });
+    };
+    std::vector<QRect> places;
+    for (const int top : {y - textHeight - 1, y + 2}) {
+      for (int right = plot.right() - 4; right - width >= plot.left(); right -= 4) {
+        places.emplace_back(right - width, top, width, textHeight);
+      }
+    }
+    const auto first = [&](auto fits) { return std::find_if(places.begin(), places.end(), fits); };
+    auto place = first([&](const QRect& r) { return !coversText(r) && !coversLine(r); });
+    if (place == places.end()) place = first([&](const QRect& r) { return !coversText(r); });
+    const QRect label = place != places.end() ? *place
+                                              : QRect(plot.right() - 4 - width, y - textHeight - 1,
+                                                      width, textHeight);
     painter.fillRect(label, QColor(255, 255, 255, 200));
     painter.setPen(Qt::black);
     painter.drawText(label, Qt::AlignCenter, text);

@@ -14,9 +14,7 @@ namespace tsp::ui {
 
 void MessageBox::Show(const QString& text) {
   const DialogScope open;
-  ++openBoxes_;
   Present(text);
-  --openBoxes_;
 }
 
 // Without a parent: no window's end can take the box with it.

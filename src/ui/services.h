@@ -15,16 +15,12 @@ inline const QString ApplicationTitle = QStringLiteral("TSP Simulator");
 class MessageBox {
  public:
   virtual ~MessageBox() = default;
-  // Returns when the box is closed. While it is open the program's windows do nothing.
+  // Returns when the box is closed. While it is open the program's windows and their timers do
+  // nothing (ui/dialog_gate.h).
   void Show(const QString& text);
-  // Whether a box is open; the windows' timers are silent meanwhile (ui/dialog_gate.h).
-  bool IsOpen() const { return openBoxes_ > 0; }
 
  protected:
   virtual void Present(const QString& text) = 0;
-
- private:
-  int openBoxes_ = 0;
 };
 
 class QtMessageBox final : public MessageBox {
