@@ -259,8 +259,7 @@ inline std::optional<int> OneTreeBound(const PairWeights& g) {
     std::vector<int> own;
     for (int u = 0; u < n; ++u) {
       if (g.Between(v, u)) own.push_back(W(g, v, u));
-      others.Weight[v][u].reset();
-      others.Weight[u][v].reset();
+      others.RemoveLine(v, u);
     }
     const std::vector<Line> tree = Kruskal(others);
     if (own.size() < 2 || static_cast<int>(tree.size()) != n - 2) continue;

@@ -100,8 +100,8 @@ TEST(SheetGraph, IsTheSameOnEveryMachine) {
     for (int b = a + 1; b < 4; ++b) weights.push_back(*graph.Between(a, b));
   }
   EXPECT_EQ(weights, (std::vector<int>{6, 76, 25, 28, 32, 2}));
-  EXPECT_NE(SheetGraph(2026, 8, 4, false).Weight, graph.Weight);
-  EXPECT_NE(SheetGraph(2027, 7, 4, false).Weight, graph.Weight);
+  EXPECT_NE(SheetGraph(2026, 8, 4, false), graph);
+  EXPECT_NE(SheetGraph(2027, 7, 4, false), graph);
 }
 
 TEST(ParseQuestions, TakesTheTableIdsAndGuaranteeAndRefusesTheRest) {
