@@ -14,11 +14,11 @@ namespace tsp {
 namespace {
 
 bool Joined(const PairWeights& graph, int a, int b) {
-  return graph.Between(a, b).has_value();
+  return graph.At(a, b) != PairWeights::NoLine;
 }
 int W(const PairWeights& graph, int a, int b) {
   assert(Joined(graph, a, b));
-  return *graph.Between(a, b);
+  return graph.At(a, b);
 }
 
 std::string StepText(std::size_t step) {
@@ -58,34 +58,25 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
     return result;
   }
 
-  Tour tour{0, result.Start, 0};
   namespace stdx = std::experimental;
   using VertexLanes = stdx::fixed_size_simd<std::int16_t, 16>;
+  static_assert(VertexLanes::size() == PairWeights::RowLanes &&
+                PairWeights::RowAlignment % stdx::memory_alignment_v<VertexLanes> == 0);
   // Weights times 16, the low four bits left for a vertex or a place in the tour, so that the
   // smallest of such keys is the lightest with the earliest vertex or place. A missing line
   // counts NoLine: above every weight times 3, so that an increase over a missing line stays
   // above Unplaced, and small enough that the sums stay within 16 bits.
-  constexpr std::int16_t NoLine = 900 * 16;
+  constexpr int NoLine = PairWeights::NoLine * 16;
   constexpr int Unplaced = 600 * 16;
   constexpr std::int16_t High = std::numeric_limits<std::int16_t>::max();
   constexpr std::int16_t Low = std::numeric_limits<std::int16_t>::min();
   static_assert(2 * NoLine + 16 * MaxWeight + 15 <= High && NoLine - 32 * MaxWeight > Unplaced &&
                 Unplaced > 3 * 16 * MaxWeight + 15);
-  alignas(stdx::memory_alignment_v<VertexLanes>)
-      std::array<std::array<std::int16_t, VertexLanes::size()>, MaxVertices>
-          weight16;
-  for (auto& row : weight16) row.fill(NoLine);
-  for (int a = 0; a < n; ++a) {
-    for (int b = a + 1; b < n; ++b) {
-      const auto& w = graph.Between(a, b);
-      weight16[a][b] = weight16[b][a] = w ? static_cast<std::int16_t>(*w * 16) : NoLine;
-    }
-  }
   // The weights from t to every vertex, one lane per vertex in two SSE2 registers; the six
   // lanes beyond the ten vertices never take part. Each step weighs its choice for every
   // vertex at once, without a branch on the weights.
-  const auto row = [&weight16](int t) {
-    return VertexLanes(weight16[t].data(), stdx::vector_aligned);
+  const auto row = [&graph](int t) {
+    return VertexLanes(graph.RowOf(t).data(), stdx::vector_aligned) * 16;
   };
   // floors[v]: High in the lanes of vertex v and beyond the vertex count, Low in the others.
   // insideFloor, the maximum of those of the tour's vertices, takes them out of every choice.
@@ -111,36 +102,37 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
   };
   enter(0);
   enter(result.Start);
-  // The cheapest place of vertex k as increase * 16 + place, the earliest on equal increases;
-  // Unplaced and more where no two consecutive tour vertices are both joined to it.
-  const auto cheapestPlace = [&](int k) {
-    const auto& toK = weight16[k];
-    int best = High;
-    int i = tour[0];
-    int in = toK[i];
-    for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
-      const int j = tour[p + 1];
-      const int out = toK[j];
-      best = std::min(best, in + out - weight16[i][j] + static_cast<int>(p));
-      i = j;
-      in = out;
-    }
-    return best;
+
+  // The tour four bits a position, A at both ends: an insertion shifts the later positions
+  // in one register instead of moving them one by one.
+  std::uint64_t tour = static_cast<std::uint64_t>(result.Start) << 4;
+  const auto vertexAt = [&tour](int p) { return static_cast<int>(tour >> 4 * p & 15); };
+  // For the tour's step from vertex i to the next one, what putting each vertex between them
+  // adds, times 16: the rows of both ends less the step. Every tour vertex starts one step, so
+  // that an insertion reweighs two of them and the others stay as they are.
+  std::array<VertexLanes, MaxVertices> stepFrom;
+  const auto weighStep = [&](int i, const VertexLanes& fromI, int j, const VertexLanes& fromJ) {
+    stepFrom[i] = fromI + fromJ - static_cast<std::int16_t>(16 * W(graph, i, j));
   };
+  weighStep(0, row(0), result.Start, row(result.Start));
+  stepFrom[result.Start] = stepFrom[0];
+  const VertexLanes one = 1;
 
   for (int size = 2; size < n; ++size) {
     const std::size_t step = result.Steps.size() + 2;
+    // Every vertex's cheapest place as increase * 16 + place, the earliest on equal
+    // increases; Unplaced and more where no two consecutive tour vertices are both joined to
+    // it. It does not wait for the choice of the vertex.
+    VertexLanes best = High;
+    VertexLanes place = 0;
+    std::uint64_t rest = tour;
+    for (int p = 0; p < size; ++p, rest >>= 4) {
+      best = stdx::min(best, stepFrom[rest & 15] + place);
+      place += one;
+    }
     InsertionStep chosen;
-    int place = 0;
+    int k = 0;
     if (rule == InsertionRule::Cheapest) {
-      // Every vertex's cheapest place at once, as cheapestPlace gives it.
-      VertexLanes best = High;
-      for (std::size_t p = 0; p + 1 < tour.size(); ++p) {
-        const int i = tour[p];
-        const int j = tour[p + 1];
-        best = stdx::min(best, row(i) + row(j) +
-                                   static_cast<std::int16_t>(static_cast<int>(p) - weight16[i][j]));
-      }
       const VertexLanes increase = stdx::max(best, insideFloor) >> 4;
       const std::int16_t least = stdx::hmin(increase);
       if (least >= Unplaced / 16) {
@@ -150,9 +142,7 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
         return result;
       }
       // The earliest letter of those with the least increase.
-      chosen.Vertex = stdx::find_first_set(increase == least);
-      chosen.Increase = least;
-      place = best[chosen.Vertex] & 15;
+      k = stdx::find_first_set(increase == least);
     } else {
       // Each vertex's distance, 900 and up for one inside the tour or without a line to it.
       // The nearest rule takes the least; the farthest rule the greatest, which has the least
@@ -173,27 +163,32 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
                         " a line to a vertex of the tour.";
         return result;
       }
-      const int k = key & 15;
-      chosen.Vertex = k;
+      k = key & 15;
       chosen.Distance = distance[k] >> 4;
       chosen.DistanceTo = distance[k] & 15;
-      const int best = cheapestPlace(k);
-      if (best >= Unplaced) {
+      if (best[k] >= Unplaced) {
         result.Reason = StepText(step) + VertexName(k) +
                         " has no place: no two neighbours on the tour are both joined to it.";
         return result;
       }
-      chosen.Increase = best >> 4;
-      place = best & 15;
     }
-    chosen.Place = place;
-    chosen.After = tour[place];
-    chosen.Before = tour[place + 1];
+    const int at = best[k] & 15;
+    chosen.Vertex = k;
+    chosen.Increase = best[k] >> 4;
+    chosen.Place = at;
+    chosen.After = vertexAt(at);
+    chosen.Before = vertexAt(at + 1);
     result.Steps.push_back(chosen);
-    tour.insert(static_cast<std::size_t>(place) + 1, chosen.Vertex);
-    enter(chosen.Vertex);
+    const std::uint64_t kept = (std::uint64_t{1} << 4 * (at + 1)) - 1;
+    tour = (tour & kept) | static_cast<std::uint64_t>(k) << 4 * (at + 1) | (tour & ~kept) << 4;
+    const VertexLanes fromK = row(k);
+    weighStep(chosen.After, row(chosen.After), k, fromK);
+    weighStep(k, fromK, chosen.Before, row(chosen.Before));
+    enter(k);
   }
-  result.Found = tour;
+  Tour found;
+  for (int p = 0; p <= n; ++p) found.push_back(vertexAt(p));
+  result.Found = found;
   return result;
 }
 
