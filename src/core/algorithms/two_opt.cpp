@@ -4,6 +4,8 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 #include "core/algorithms/spanning_tree.h"
 #include "core/algorithms/tour_result.h"
@@ -14,56 +16,170 @@ namespace tsp {
 
 namespace {
 
-// The weights as plain 16-bit numbers, read once for a whole improvement rather than for every
-// exchange weighed; NoLine where no line joins the pair, which leaves every exchange that draws
-// it below a gain of 0.
-constexpr std::int16_t NoLine = 1000;
-static_assert(4 * MaxWeight < NoLine);
-using WeightTable = std::array<std::array<std::int16_t, MaxVertices>, MaxVertices>;
+// Eight 16-bit lanes, one SSE2 register, as GCC and Clang's vector extensions give them: the
+// tour-ordered table below is built by interleaving lanes, which std::experimental::simd
+// cannot express.
+using Lanes = std::int16_t __attribute__((vector_size(16)));
+constexpr int LaneCount = 8;
 
-WeightTable TableOf(const PairWeights& graph) {
-  WeightTable table;
-  for (auto& row : table) row.fill(NoLine);
-  for (int a = 0; a < graph.VertexCount; ++a) {
-    for (int b = a + 1; b < graph.VertexCount; ++b) {
-      table[a][b] = table[b][a] = graph.Between(a, b).value_or(NoLine);
-    }
-  }
-  return table;
+// The low or the high halves of x and y interleaved 16, 32 or 64 bits at a time, as SSE2's
+// unpack instructions do.
+Lanes Low16(Lanes x, Lanes y) {
+  return __builtin_shufflevector(x, y, 0, 8, 1, 9, 2, 10, 3, 11);
+}
+Lanes High16(Lanes x, Lanes y) {
+  return __builtin_shufflevector(x, y, 4, 12, 5, 13, 6, 14, 7, 15);
+}
+Lanes Low32(Lanes x, Lanes y) {
+  return __builtin_shufflevector(x, y, 0, 1, 8, 9, 2, 3, 10, 11);
+}
+Lanes High32(Lanes x, Lanes y) {
+  return __builtin_shufflevector(x, y, 4, 5, 12, 13, 6, 7, 14, 15);
+}
+Lanes Low64(Lanes x, Lanes y) {
+  return __builtin_shufflevector(x, y, 0, 1, 2, 3, 8, 9, 10, 11);
+}
+Lanes High64(Lanes x, Lanes y) {
+  return __builtin_shufflevector(x, y, 4, 5, 6, 7, 12, 13, 14, 15);
 }
 
-// BestExchange on the table. Each exchange as gain * 256 - (16 * I + J): the largest is the
-// largest gain with the smallest I and then J, and only a gain of at least 1 is above 0. Taking
-// the largest without a branch on the weights avoids a mispredicted branch at nearly every
-// exchange.
-std::optional<TwoOptExchange> BestExchangeIn(const WeightTable& weight, int n, const Tour& tour) {
-  assert(static_cast<int>(tour.size()) == (n == 1 ? 1 : n + 1));
-  static_assert(16 * (MaxVertices - 1) + MaxVertices < 256);
-  std::array<int, MaxVertices> step{};  // the weight from position s to s + 1
-  for (std::size_t s = 0; s + 1 < tour.size(); ++s) {
-    step[s] = weight[tour[s]][tour[s + 1]];
-    assert(step[s] != NoLine);
-  }
-  int best = 0;
-  for (int i = 1; i + 1 < n; ++i) {
-    const auto& first = weight[tour[i - 1]];
-    const auto& second = weight[tour[i]];
-    // gain * 256 - (16 * i + j) = base + (after - first - second) * 256 - j
-    const int base = step[i - 1] * 256 - 16 * i;
-    for (int j = i + 1; j < n; ++j) {
-      best = std::max(best, base + (step[j] - first[tour[j]] - second[tour[j + 1]]) * 256 - j);
+Lanes Load(const std::int16_t (&values)[LaneCount]) {
+  Lanes lanes;
+  std::memcpy(&lanes, values, sizeof lanes);
+  return lanes;
+}
+
+// Every exchange I, J as gain * 64 + 63 - (8 * (I - 1) + J - 2), for 1 <= I <= 8 and
+// 2 <= J <= 9: the largest is the largest gain with the smallest I and then J, and only a
+// gain of at least 1 reaches 64. Row I of the table holds what lane J - 2 adds for each
+// vertex count; Refused where J <= I or J >= n, which keeps such a lane below 0 whatever its
+// gain (at most 4 * MaxWeight).
+constexpr int Slots = 64;
+constexpr std::int16_t Refused = std::numeric_limits<std::int16_t>::min();
+static_assert(4 * MaxWeight * Slots + Refused < 0 && 4 * MaxWeight * Slots + Slots - 1 <= 32767);
+struct ExchangeOrder {
+  std::int16_t Lane[MaxVertices + 1][MaxVertices - 1][LaneCount];
+};
+constexpr ExchangeOrder Order = [] {
+  ExchangeOrder order{};
+  for (int n = 0; n <= MaxVertices; ++n) {
+    for (int i = 1; i < MaxVertices - 1; ++i) {
+      for (int j = 2; j < 2 + LaneCount; ++j) {
+        order.Lane[n][i][j - 2] =
+            j > i && j < n ? static_cast<std::int16_t>(Slots - 1 - (LaneCount * (i - 1) + j - 2))
+                           : Refused;
+      }
     }
   }
-  if (best <= 0) return std::nullopt;
-  const int gain = (best + 255) >> 8;
-  const int ij = gain * 256 - best;
-  return TwoOptExchange{ij >> 4, ij & 15, gain};
+  return order;
+}();
+
+// The tour as the search reads it: the vertex at every position, A after the end as at it,
+// and the weight of every step, 0 after the end, where a gain would otherwise count NoLine
+// and could reach past 16 bits once shifted. 2-opt keeps it from one exchange to the next.
+class TourLanes {
+ public:
+  TourLanes(const PairWeights& graph, const Tour& tour) : n_(graph.VertexCount) {
+    assert(static_cast<int>(tour.size()) == (n_ == 1 ? 1 : n_ + 1));
+    at_.fill(0);
+    std::copy(tour.begin(), tour.end(), at_.begin());
+    steps_.fill(0);
+    for (int p = 0; p < n_ && n_ > 1; ++p) steps_[p] = graph.At(at_[p], at_[p + 1]);
+  }
+
+  std::optional<TwoOptExchange> Best(const PairWeights& graph) const;
+
+  void Apply(const PairWeights& graph, const TwoOptExchange& exchange) {
+    const int i = exchange.I;
+    const int j = exchange.J;
+    std::reverse(at_.begin() + i, at_.begin() + j + 1);
+    std::reverse(steps_.begin() + i, steps_.begin() + j);
+    steps_[i - 1] = graph.At(at_[i - 1], at_[i]);
+    steps_[j] = graph.At(at_[j], at_[j + 1]);
+  }
+
+  Tour Vertices() const { return Tour(at_.begin(), at_.begin() + (n_ == 1 ? 1 : n_ + 1)); }
+
+ private:
+  int n_;
+  std::array<int, MaxVertices + 1> at_;
+  std::array<std::int16_t, 2 + 2 * LaneCount> steps_;
+};
+
+// The exchange with the largest gain, one row of exchanges I at a time with J in the lanes.
+// Lane J - 2 of column[v] is the weight from v to the tour's vertex at position J: the rows
+// of the tour's vertices at positions 2 to 9, interleaved into columns, so that a row of
+// exchanges is a few lanewise sums. The gain of I, J is
+// w(t[I-1], t[I]) + w(t[J], t[J+1]) - w(t[I-1], t[J]) - w(t[I], t[J+1]).
+std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
+  if (n_ < 3) return std::nullopt;
+  static_assert(PairWeights::RowLanes == 2 * LaneCount);
+  const auto rowHalf = [&graph](int v, int half) {
+    Lanes lanes;
+    std::memcpy(&lanes, graph.RowOf(v).data() + half * LaneCount, sizeof lanes);
+    return lanes;
+  };
+  Lanes column[MaxVertices];
+  {
+    Lanes low[4];
+    Lanes high[4];
+    Lanes far[4];
+    for (int k = 0; k < 4; ++k) {
+      const int a = at_[2 * k + 2];
+      const int b = at_[2 * k + 3];
+      low[k] = Low16(rowHalf(a, 0), rowHalf(b, 0));
+      high[k] = High16(rowHalf(a, 0), rowHalf(b, 0));
+      far[k] = Low16(rowHalf(a, 1), rowHalf(b, 1));
+    }
+    const Lanes l01 = Low32(low[0], low[1]);
+    const Lanes l23 = Low32(low[2], low[3]);
+    const Lanes h01 = High32(low[0], low[1]);
+    const Lanes h23 = High32(low[2], low[3]);
+    column[0] = Low64(l01, l23);
+    column[1] = High64(l01, l23);
+    column[2] = Low64(h01, h23);
+    column[3] = High64(h01, h23);
+    const Lanes m01 = Low32(high[0], high[1]);
+    const Lanes m23 = Low32(high[2], high[3]);
+    const Lanes n01 = High32(high[0], high[1]);
+    const Lanes n23 = High32(high[2], high[3]);
+    column[4] = Low64(m01, m23);
+    column[5] = High64(m01, m23);
+    column[6] = Low64(n01, n23);
+    column[7] = High64(n01, n23);
+    const Lanes f01 = Low32(far[0], far[1]);
+    const Lanes f23 = Low32(far[2], far[3]);
+    column[8] = Low64(f01, f23);
+    column[9] = High64(f01, f23);
+  }
+  Lanes step;
+  std::memcpy(&step, steps_.data() + 2, sizeof step);
+  const auto& fromA = graph.RowOf(0);
+  Lanes best{};
+  for (int i = 1; i + 1 < n_; ++i) {
+    const int before = at_[i - 1];
+    const int first = at_[i];
+    // Lane J - 2: the weight from t[I] to t[J + 1], position 10 being A again.
+    Lanes toNext = __builtin_shufflevector(column[first], Lanes{}, 1, 2, 3, 4, 5, 6, 7, 8);
+    toNext[LaneCount - 1] = fromA[first];
+    const Lanes gain = step + steps_[i - 1] - column[before] - toNext;
+    const Lanes key = ((gain & (gain > 0)) << 6) + Load(Order.Lane[n_][i]);
+    best = key > best ? key : best;
+  }
+  const auto atLeast = [](Lanes x, Lanes y) { return x > y ? x : y; };
+  best = atLeast(best, __builtin_shufflevector(best, best, 4, 5, 6, 7, 0, 1, 2, 3));
+  best = atLeast(best, __builtin_shufflevector(best, best, 2, 3, 0, 1, 6, 7, 4, 5));
+  best = atLeast(best, __builtin_shufflevector(best, best, 1, 0, 3, 2, 5, 4, 7, 6));
+  const std::int16_t top = best[0];
+  if (top < Slots) return std::nullopt;
+  const int slot = Slots - 1 - (top & (Slots - 1));
+  return TwoOptExchange{slot / LaneCount + 1, slot % LaneCount + 2, top >> 6};
 }
 
 }  // namespace
 
 std::optional<TwoOptExchange> BestExchange(const PairWeights& graph, const Tour& tour) {
-  return BestExchangeIn(TableOf(graph), graph.VertexCount, tour);
+  return TourLanes(graph, tour).Best(graph);
 }
 
 void ApplyExchange(Tour& tour, const TwoOptExchange& exchange) {
@@ -92,14 +208,13 @@ TwoOptResult TwoOptImprove(const PairWeights& graph, const Tour& start) {
   assert(VisitsEveryVertexAlongLines(graph, start));
   TwoOptResult result;
   result.Start = start;
-  Tour tour = start;
+  TourLanes tour(graph, start);
   // Every exchange makes the tour at least 1 lighter, so this ends.
-  const WeightTable weight = TableOf(graph);
-  while (const auto exchange = BestExchangeIn(weight, graph.VertexCount, tour)) {
-    ApplyExchange(tour, *exchange);
+  while (const auto exchange = tour.Best(graph)) {
+    tour.Apply(graph, *exchange);
     ++result.Exchanges;
   }
-  result.Found = tour;
+  result.Found = tour.Vertices();
   return result;
 }
 
