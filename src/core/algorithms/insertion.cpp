@@ -76,7 +76,7 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
   // lanes beyond the ten vertices never take part. Each step weighs its choice for every
   // vertex at once, without a branch on the weights.
   const auto row = [&graph](int t) {
-    return VertexLanes(graph.RowOf(t).data(), stdx::vector_aligned) * 16;
+    return VertexLanes(graph.RowOf(t), stdx::vector_aligned) * 16;
   };
   // floors[v]: High in the lanes of vertex v and beyond the vertex count, Low in the others.
   // insideFloor, the maximum of those of the tour's vertices, takes them out of every choice.

@@ -116,7 +116,7 @@ std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
   static_assert(PairWeights::RowLanes == 2 * LaneCount);
   const auto rowHalf = [&graph](int v, int half) {
     Lanes lanes;
-    std::memcpy(&lanes, graph.RowOf(v).data() + half * LaneCount, sizeof lanes);
+    std::memcpy(&lanes, graph.RowOf(v) + half * LaneCount, sizeof lanes);
     return lanes;
   };
   Lanes column[MaxVertices];
@@ -154,7 +154,7 @@ std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
   }
   Lanes step;
   std::memcpy(&step, steps_.data() + 2, sizeof step);
-  const auto& fromA = graph.RowOf(0);
+  const std::int16_t* fromA = graph.RowOf(0);
   Lanes best{};
   for (int i = 1; i + 1 < n_; ++i) {
     const int before = at_[i - 1];
@@ -163,7 +163,7 @@ std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
     Lanes toNext = __builtin_shufflevector(column[first], Lanes{}, 1, 2, 3, 4, 5, 6, 7, 8);
     toNext[LaneCount - 1] = fromA[first];
     const Lanes gain = step + steps_[i - 1] - column[before] - toNext;
-    const Lanes key = ((gain & (gain > 0)) << 6) + Load(Order.Lane[n_][i]);
+    const Lanes key = ((gain > 0 ? gain : Lanes{}) << 6) + Load(Order.Lane[n_][i]);
     best = key > best ? key : best;
   }
   const auto atLeast = [](Lanes x, Lanes y) { return x > y ? x : y; };

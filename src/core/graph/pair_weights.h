@@ -25,15 +25,12 @@ class PairWeights {
   static constexpr std::int16_t NoLine = 900;
   static_assert(NoLine > 5 * MaxWeight && 32 * NoLine < 32767);
   static constexpr std::size_t RowLanes = 16;
-  using Row = std::array<std::int16_t, RowLanes>;
   static constexpr std::size_t RowAlignment = 32;
-  static_assert(sizeof(Row) % RowAlignment == 0);
+  static_assert(RowLanes * sizeof(std::int16_t) % RowAlignment == 0);
 
   int VertexCount = 0;
 
-  PairWeights() {
-    for (Row& row : rows_) row.fill(NoLine);
-  }
+  PairWeights() { weights_.fill(NoLine); }
 
   std::optional<std::int16_t> Between(int a, int b) const {
     const std::int16_t weight = At(a, b);
@@ -42,24 +39,27 @@ class PairWeights {
   // The weight between a and b, NoLine where no line joins them.
   std::int16_t At(int a, int b) const {
     assert(a >= 0 && a < MaxVertices && b >= 0 && b < MaxVertices);
-    return rows_[a][b];
+    return weights_[a * RowLanes + b];
   }
-  // The weights from a to every vertex, as At gives them, in lane b for vertex b.
-  const Row& RowOf(int a) const {
+  // The weights from a to every vertex, as At gives them, in lane b for vertex b; the rows
+  // follow one another, so that a run of lanes may go on into the next row.
+  const std::int16_t* RowOf(int a) const {
     assert(a >= 0 && a < MaxVertices);
-    return rows_[a];
+    return weights_.data() + a * RowLanes;
   }
 
   void Join(int a, int b, std::int16_t weight) {
     assert(a != b && weight >= -MaxWeight && weight <= MaxWeight);
-    rows_[a][b] = rows_[b][a] = weight;
+    weights_[a * RowLanes + b] = weights_[b * RowLanes + a] = weight;
   }
-  void RemoveLine(int a, int b) { rows_[a][b] = rows_[b][a] = NoLine; }
+  void RemoveLine(int a, int b) {
+    weights_[a * RowLanes + b] = weights_[b * RowLanes + a] = NoLine;
+  }
 
   bool operator==(const PairWeights&) const = default;
 
  private:
-  alignas(RowAlignment) std::array<Row, MaxVertices> rows_;
+  alignas(RowAlignment) std::array<std::int16_t, MaxVertices * RowLanes> weights_;
 };
 
 }  // namespace tsp
