@@ -28,8 +28,7 @@ GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
   // path alone). The line between the two ends of a path would close a cycle; once n - 1 lines
   // are taken it is the one line left that gives no vertex a third line, and it was never
   // refused before, as its ends never were the ends of one shorter path.
-  LineLanes lines(
-      n, [&graph](int a, int b) { return graph.Between(a, b).value_or(LineLanes::NoLine); });
+  LineLanes lines(graph);
   std::array<int, MaxVertices> otherEnd;
   for (int v = 0; v < MaxVertices; ++v) otherEnd[v] = v;
   while (static_cast<int>(result.Taken.size()) < needed) {

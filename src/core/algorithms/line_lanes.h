@@ -1,13 +1,16 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <experimental/simd>
 #include <limits>
 #include <optional>
 
 #include "core/algorithms/line_order.h"
+#include "core/graph/pair_weights.h"
 
 namespace tsp {
 
@@ -35,17 +38,28 @@ struct Tables {
   // For every vertex, and for MaxVertices, Refused in the lanes of its lines and Kept in the
   // others.
   std::array<std::array<std::int16_t, Slots>, MaxVertices + 1> Floors;
+  // For every vertex count, Refused in the lanes of the lines of the vertices beyond it.
+  std::array<std::array<std::int16_t, Slots>, MaxVertices + 1> Beyond;
+  // Refused at Slots alone: the Slots lanes from Slots - lane on are Refused in that lane
+  // alone.
+  std::array<std::int16_t, 2 * Slots> One;
+  std::array<int, MaxVertices> First;  // FirstLane, looked up
 };
 inline constexpr Tables Table = [] {
   Tables tables{};
   tables.Pairs.fill(255);
   for (auto& row : tables.Floors) row.fill(Kept);
+  for (auto& row : tables.Beyond) row.fill(Kept);
   for (int a = 0; a < MaxVertices; ++a) {
     for (int b = a + 1, lane = FirstLane(a); b < MaxVertices; ++b, ++lane) {
       tables.Pairs[lane] = static_cast<std::int16_t>(a * 16 + b);
       tables.Floors[a][lane] = tables.Floors[b][lane] = Refused;
+      for (int n = 0; n <= b; ++n) tables.Beyond[n][lane] = Refused;
     }
   }
+  tables.One.fill(Kept);
+  tables.One[Slots] = Refused;
+  for (int a = 0; a < MaxVertices; ++a) tables.First[a] = FirstLane(a);
   return tables;
 }();
 
@@ -95,6 +109,30 @@ class LineLanes {
     }
   }
 
+  // The lines among the graph's first VertexCount vertices. Each row of the graph from the
+  // lane after its vertex on is the run of lanes of that vertex's lines to later letters:
+  // the rows are copied in turn, each over what the one before wrote beyond its run.
+  explicit LineLanes(const PairWeights& graph) {
+    using namespace line_lanes;
+    static_assert(Slots >= MaxLines + 2 && PairWeights::RowLanes >= MaxVertices + 2);
+    constexpr std::size_t Run = 2 * Lanes::size();
+    std::array<std::int16_t, FirstLane(MaxVertices - 2) + Run> weights;
+    for (int a = 0; a + 1 < MaxVertices; ++a) {
+      // Row a from lane a + 1, one row and a few lanes of the next at most.
+      static_assert(MaxVertices - 1 + Run <= 2 * PairWeights::RowLanes);
+      std::memcpy(weights.data() + FirstLane(a), graph.RowOf(a) + a + 1,
+                  Run * sizeof(std::int16_t));
+    }
+    const Lanes missing = Missing;
+    for (std::size_t block = 0; block < Blocks; ++block) {
+      const Lanes weight = std::experimental::min(
+          Lanes(weights.data() + block * Lanes::size(), std::experimental::element_aligned),
+          missing);
+      keys_[block] = std::experimental::max(weight * 256 + Load(Table.Pairs, block),
+                                            Load(Table.Beyond[graph.VertexCount], block));
+    }
+  }
+
   // The lightest line not refused; nothing when no line is left.
   std::optional<WeightedLine> Lightest() const {
     Lanes least = keys_[0];
@@ -112,12 +150,15 @@ class LineLanes {
       keys_[block] = std::experimental::max(keys_[block], Floor(vertex, block));
     }
   }
-  // The line between two vertices: the one lane that both have.
+  // The line between two vertices.
   void RefuseLine(int a, int b) {
-    assert(a != b);
+    assert(a != b && a >= 0 && b >= 0 && a < MaxVertices && b < MaxVertices);
+    const int low = std::min(a, b);
+    const int lane = line_lanes::Table.First[low] + std::max(a, b) - low - 1;
+    const std::int16_t* one = line_lanes::Table.One.data() + line_lanes::Slots - lane;
     for (std::size_t block = 0; block < Blocks; ++block) {
       keys_[block] = std::experimental::max(
-          keys_[block], std::experimental::min(Floor(a, block), Floor(b, block)));
+          keys_[block], Lanes(one + block * Lanes::size(), std::experimental::element_aligned));
     }
   }
   // Every line between two sets of vertices without a common one, each given by all its
