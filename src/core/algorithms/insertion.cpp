@@ -120,20 +120,22 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
 
   for (int size = 2; size < n; ++size) {
     const std::size_t step = result.Steps.size() + 2;
-    // Every vertex's cheapest place as increase * 16 + place, the earliest on equal
-    // increases; Unplaced and more where no two consecutive tour vertices are both joined to
-    // it. It does not wait for the choice of the vertex.
-    VertexLanes best = High;
-    VertexLanes place = 0;
-    std::uint64_t rest = tour;
-    for (int p = 0; p < size; ++p, rest >>= 4) {
-      best = stdx::min(best, stepFrom[rest & 15] + place);
-      place += one;
-    }
     InsertionStep chosen;
     int k = 0;
+    // The chosen vertex's cheapest place as increase * 16 + place, the earliest on equal
+    // increases; Unplaced and more where no two consecutive tour vertices are both joined to
+    // it.
+    int best = High;
     if (rule == InsertionRule::Cheapest) {
-      const VertexLanes increase = stdx::max(best, insideFloor) >> 4;
+      // Every vertex's at once.
+      VertexLanes places = High;
+      VertexLanes place = 0;
+      std::uint64_t rest = tour;
+      for (int p = 0; p < size; ++p, rest >>= 4) {
+        places = stdx::min(places, stepFrom[rest & 15] + place);
+        place += one;
+      }
+      const VertexLanes increase = stdx::max(places, insideFloor) >> 4;
       const std::int16_t least = stdx::hmin(increase);
       if (least >= Unplaced / 16) {
         result.Reason = StepText(step) +
@@ -143,6 +145,7 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
       }
       // The earliest letter of those with the least increase.
       k = stdx::find_first_set(increase == least);
+      best = places[k];
     } else {
       // Each vertex's distance, 900 and up for one inside the tour or without a line to it.
       // The nearest rule takes the least; the farthest rule the greatest, which has the least
@@ -166,15 +169,19 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
       k = key & 15;
       chosen.Distance = distance[k] >> 4;
       chosen.DistanceTo = distance[k] & 15;
-      if (best[k] >= Unplaced) {
+      std::uint64_t rest = tour;
+      for (int p = 0; p < size; ++p, rest >>= 4) {
+        best = std::min(best, stepFrom[rest & 15][k] + p);
+      }
+      if (best >= Unplaced) {
         result.Reason = StepText(step) + VertexName(k) +
                         " has no place: no two neighbours on the tour are both joined to it.";
         return result;
       }
     }
-    const int at = best[k] & 15;
+    const int at = best & 15;
     chosen.Vertex = k;
-    chosen.Increase = best[k] >> 4;
+    chosen.Increase = best >> 4;
     chosen.Place = at;
     chosen.After = vertexAt(at);
     chosen.Before = vertexAt(at + 1);
