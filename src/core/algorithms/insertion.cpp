@@ -90,7 +90,12 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
     return rows;
   }();
   const auto floor = [](int v) { return VertexLanes(floors[v].data(), stdx::element_aligned); };
-  const VertexLanes lane([](auto u) { return static_cast<std::int16_t>(u); });
+  alignas(stdx::memory_alignment_v<VertexLanes>) static constexpr auto lanes = [] {
+    std::array<std::int16_t, VertexLanes::size()> values;
+    for (std::size_t u = 0; u < values.size(); ++u) values[u] = static_cast<std::int16_t>(u);
+    return values;
+  }();
+  const VertexLanes lane(lanes.data(), stdx::vector_aligned);
   VertexLanes insideFloor = floor(MaxVertices);
   for (int v = n; v < MaxVertices; ++v) insideFloor = stdx::max(insideFloor, floor(v));
   // Every outside vertex's lightest line to a tour vertex as weight * 16 + that vertex, the
@@ -110,9 +115,16 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
   // For the tour's step from vertex i to the next one, what putting each vertex between them
   // adds, times 16: the rows of both ends less the step. Every tour vertex starts one step, so
   // that an insertion reweighs two of them and the others stay as they are.
-  std::array<VertexLanes, MaxVertices> stepFrom;
+  // Kept as numbers, not as vectors, so that a lane of a step reads as one number.
+  alignas(stdx::memory_alignment_v<VertexLanes>)
+      std::array<std::array<std::int16_t, VertexLanes::size()>, MaxVertices>
+          stepFrom;
+  const auto stepLanes = [&stepFrom](int i) {
+    return VertexLanes(stepFrom[i].data(), stdx::vector_aligned);
+  };
   const auto weighStep = [&](int i, const VertexLanes& fromI, int j, const VertexLanes& fromJ) {
-    stepFrom[i] = fromI + fromJ - static_cast<std::int16_t>(16 * W(graph, i, j));
+    const VertexLanes added = fromI + fromJ - static_cast<std::int16_t>(16 * W(graph, i, j));
+    added.copy_to(stepFrom[i].data(), stdx::vector_aligned);
   };
   weighStep(0, row(0), result.Start, row(result.Start));
   stepFrom[result.Start] = stepFrom[0];
@@ -132,7 +144,7 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
       VertexLanes place = 0;
       std::uint64_t rest = tour;
       for (int p = 0; p < size; ++p, rest >>= 4) {
-        places = stdx::min(places, stepFrom[rest & 15] + place);
+        places = stdx::min(places, stepLanes(rest & 15) + place);
         place += one;
       }
       const VertexLanes increase = stdx::max(places, insideFloor) >> 4;
@@ -193,9 +205,8 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
     weighStep(k, fromK, chosen.Before, row(chosen.Before));
     enter(k);
   }
-  Tour found;
+  Tour& found = result.Found.emplace();
   for (int p = 0; p <= n; ++p) found.push_back(vertexAt(p));
-  result.Found = found;
   return result;
 }
 
