@@ -15,11 +15,14 @@ NearestNeighbourResult NearestNeighbourTour(const PairWeights& graph) {
   unsigned visited = 1;
   int current = 0;
   for (int step = 1; step < n; ++step) {
+    // The weights as they are, NoLine where no line is drawn: no line is taken over one.
     int next = -1;
+    int lightest = PairWeights::NoLine;
     for (int v = 1; v < n; ++v) {
-      const auto& line = graph.Between(current, v);
-      if ((visited >> v & 1u) == 0 && line && (next < 0 || *line < *graph.Between(current, next))) {
+      const int w = graph.At(current, v);
+      if ((visited >> v & 1u) == 0 && w < lightest) {
         next = v;
+        lightest = w;
       }
     }
     if (next < 0) {
