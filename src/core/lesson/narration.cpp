@@ -62,7 +62,10 @@ std::string VertexList(std::span<const int> vertices) {
 }
 
 std::string SignedText(int value) {
-  return (value >= 0 ? "+" : "") + std::to_string(value);
+  // Appended rather than prepended: g++ 12 warns (-Wrestrict) on a literal + a temporary string.
+  std::string text = value >= 0 ? "+" : "";
+  text += std::to_string(value);
+  return text;
 }
 
 std::string LineText(int from, int to, int weight) {
