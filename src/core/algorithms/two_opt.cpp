@@ -131,26 +131,18 @@ std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
       high[k] = High16(rowHalf(a, 0), rowHalf(b, 0));
       far[k] = Low16(rowHalf(a, 1), rowHalf(b, 1));
     }
-    const Lanes l01 = Low32(low[0], low[1]);
-    const Lanes l23 = Low32(low[2], low[3]);
-    const Lanes h01 = High32(low[0], low[1]);
-    const Lanes h23 = High32(low[2], low[3]);
-    column[0] = Low64(l01, l23);
-    column[1] = High64(l01, l23);
-    column[2] = Low64(h01, h23);
-    column[3] = High64(h01, h23);
-    const Lanes m01 = Low32(high[0], high[1]);
-    const Lanes m23 = Low32(high[2], high[3]);
-    const Lanes n01 = High32(high[0], high[1]);
-    const Lanes n23 = High32(high[2], high[3]);
-    column[4] = Low64(m01, m23);
-    column[5] = High64(m01, m23);
-    column[6] = Low64(n01, n23);
-    column[7] = High64(n01, n23);
-    const Lanes f01 = Low32(far[0], far[1]);
-    const Lanes f23 = Low32(far[2], far[3]);
-    column[8] = Low64(f01, f23);
-    column[9] = High64(f01, f23);
+    // Four interleaved pairs of rows transposed into `count` columns of eight lanes.
+    const auto intoColumns = [](const Lanes(&pairs)[4], Lanes* out, int count) {
+      for (int half = 0; half < count / 2; ++half) {
+        const Lanes front = half == 0 ? Low32(pairs[0], pairs[1]) : High32(pairs[0], pairs[1]);
+        const Lanes back = half == 0 ? Low32(pairs[2], pairs[3]) : High32(pairs[2], pairs[3]);
+        out[2 * half] = Low64(front, back);
+        out[2 * half + 1] = High64(front, back);
+      }
+    };
+    intoColumns(low, column, 4);
+    intoColumns(high, column + 4, 4);
+    intoColumns(far, column + 8, 2);
   }
   Lanes step;
   std::memcpy(&step, steps_.data() + 2, sizeof step);
