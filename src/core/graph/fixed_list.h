@@ -1,24 +1,28 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <cstddef>
 #include <initializer_list>
+#include <type_traits>
 #include <vector>
 
 namespace tsp {
 
 // A list of at most Capacity values kept in place: the timed repetitions of a run allocate
-// nothing. Filling it beyond its capacity is a precondition failure.
+// nothing. Filling it beyond its capacity is a precondition failure. The places beyond the
+// size are left uninitialised, as a run's result list is built once and mostly short: zeroing
+// all of it cost more than filling it.
 template <class T, std::size_t Capacity>
 class FixedList {
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
  public:
   using value_type = T;
   using iterator = T*;
   using const_iterator = const T*;
 
-  FixedList() = default;
+  FixedList() {}
   FixedList(std::initializer_list<T> values) {
     assert(values.size() <= Capacity);
     for (const T& value : values) push_back(value);
@@ -45,10 +49,10 @@ class FixedList {
   T& back() { return (*this)[size_ - 1]; }
   const T& back() const { return (*this)[size_ - 1]; }
 
-  T* begin() { return items_.data(); }
-  T* end() { return items_.data() + size_; }
-  const T* begin() const { return items_.data(); }
-  const T* end() const { return items_.data() + size_; }
+  T* begin() { return items_; }
+  T* end() { return items_ + size_; }
+  const T* begin() const { return items_; }
+  const T* end() const { return items_ + size_; }
 
   void push_back(const T& value) {
     assert(size_ < Capacity);
@@ -77,7 +81,10 @@ class FixedList {
   }
 
  private:
-  std::array<T, Capacity> items_{};
+  // A copy of the union copies its bytes, those beyond the size included.
+  union {
+    T items_[Capacity];
+  };
   std::size_t size_ = 0;
 };
 
