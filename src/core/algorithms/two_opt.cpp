@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
@@ -74,44 +75,50 @@ constexpr ExchangeOrder Order = [] {
   return order;
 }();
 
-// The tour as the search reads it: the vertex at every position, A after the end as at it,
-// and the weight of every step, 0 after the end, where a gain would otherwise count NoLine
-// and could reach past 16 bits once shifted. 2-opt keeps it from one exchange to the next.
+// The tour as the search reads it: the vertex at every position four bits a position, A at
+// position n and after it, so that an exchange is a few shifts and masks rather than a loop
+// whose length a branch would have to guess.
 class TourLanes {
  public:
   TourLanes(const PairWeights& graph, const Tour& tour) : n_(graph.VertexCount) {
     assert(static_cast<int>(tour.size()) == (n_ == 1 ? 1 : n_ + 1));
-    at_.fill(0);
-    std::copy(tour.begin(), tour.end(), at_.begin());
-    steps_.fill(0);
-    for (int p = 0; p < n_ && n_ > 1; ++p) steps_[p] = graph.At(at_[p], at_[p + 1]);
+    for (std::size_t p = tour.size(); p-- > 0;) at_ = at_ << 4 | static_cast<unsigned>(tour[p]);
   }
 
   std::optional<TwoOptExchange> Best(const PairWeights& graph) const;
 
-  void Apply(const PairWeights& graph, const TwoOptExchange& exchange) {
+  // Reverses positions I to J: the nibbles reversed, then turned so that the segment lands on
+  // itself, then merged into place.
+  void Apply(const TwoOptExchange& exchange) {
     const int i = exchange.I;
     const int j = exchange.J;
-    std::reverse(at_.begin() + i, at_.begin() + j + 1);
-    std::reverse(steps_.begin() + i, steps_.begin() + j);
-    steps_[i - 1] = graph.At(at_[i - 1], at_[i]);
-    steps_[j] = graph.At(at_[j], at_[j + 1]);
+    std::uint64_t reversed = __builtin_bswap64(at_);
+    reversed = (reversed >> 4 & 0x0f0f0f0f0f0f0f0f) | (reversed & 0x0f0f0f0f0f0f0f0f) << 4;
+    const std::uint64_t turned = std::rotr(reversed, 4 * (15 - i - j));
+    const std::uint64_t segment = ((std::uint64_t{1} << 4 * (j + 1)) - 1) >> 4 * i << 4 * i;
+    at_ = (at_ & ~segment) | (turned & segment);
   }
 
-  Tour Vertices() const { return Tour(at_.begin(), at_.begin() + (n_ == 1 ? 1 : n_ + 1)); }
+  int At(int p) const { return static_cast<int>(at_ >> 4 * p & 15); }
+  Tour Vertices() const {
+    Tour tour;
+    for (int p = 0; p <= (n_ == 1 ? 0 : n_); ++p) tour.push_back(At(p));
+    return tour;
+  }
 
  private:
   int n_;
-  std::array<int, MaxVertices + 1> at_;
-  std::array<std::int16_t, 2 + 2 * LaneCount> steps_;
+  std::uint64_t at_ = 0;
 };
 
 // The exchange with the largest gain, one row of exchanges I at a time with J in the lanes.
 // Lane J - 2 of column[v] is the weight from v to the tour's vertex at position J: the rows
 // of the tour's vertices at positions 2 to 9, interleaved into columns, so that a row of
 // exchanges is a few lanewise sums. The gain of I, J is
-// w(t[I-1], t[I]) + w(t[J], t[J+1]) - w(t[I-1], t[J]) - w(t[I], t[J+1]).
-std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
+// w(t[I-1], t[I]) + w(t[J], t[J+1]) - w(t[I-1], t[J]) - w(t[I], t[J+1]). All eight rows are
+// weighed whatever the vertex count: those beyond it hold only refused lanes.
+[[gnu::always_inline]] inline std::optional<TwoOptExchange> TourLanes::Best(
+    const PairWeights& graph) const {
   if (n_ < 3) return std::nullopt;
   static_assert(PairWeights::RowLanes == 2 * LaneCount);
   const auto rowHalf = [&graph](int v, int half) {
@@ -125,8 +132,8 @@ std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
     Lanes high[4];
     Lanes far[4];
     for (int k = 0; k < 4; ++k) {
-      const int a = at_[2 * k + 2];
-      const int b = at_[2 * k + 3];
+      const int a = At(2 * k + 2);
+      const int b = At(2 * k + 3);
       low[k] = Low16(rowHalf(a, 0), rowHalf(b, 0));
       high[k] = High16(rowHalf(a, 0), rowHalf(b, 0));
       far[k] = Low16(rowHalf(a, 1), rowHalf(b, 1));
@@ -144,18 +151,26 @@ std::optional<TwoOptExchange> TourLanes::Best(const PairWeights& graph) const {
     intoColumns(high, column + 4, 4);
     intoColumns(far, column + 8, 2);
   }
-  Lanes step;
-  std::memcpy(&step, steps_.data() + 2, sizeof step);
+  // The weights of the steps from positions 0 to 7 and from 2 to 9; 0 from the end on, where
+  // a gain would otherwise count NoLine and could reach past 16 bits once shifted.
+  Lanes stepFrom0{};
+  Lanes stepFrom2{};
+  for (int p = 0; p < LaneCount + 2; ++p) {
+    const std::int16_t weight = p < n_ ? graph.At(At(p), At(p + 1)) : 0;
+    if (p < LaneCount) stepFrom0[p] = weight;
+    if (p >= 2) stepFrom2[p - 2] = weight;
+  }
   const std::int16_t* fromA = graph.RowOf(0);
+  const std::int16_t(&order)[MaxVertices - 1][LaneCount] = Order.Lane[n_];
   Lanes best{};
-  for (int i = 1; i + 1 < n_; ++i) {
-    const int before = at_[i - 1];
-    const int first = at_[i];
+  for (int i = 1; i <= LaneCount; ++i) {
+    const int before = At(i - 1);
+    const int first = At(i);
     // Lane J - 2: the weight from t[I] to t[J + 1], position 10 being A again.
     Lanes toNext = __builtin_shufflevector(column[first], Lanes{}, 1, 2, 3, 4, 5, 6, 7, 8);
     toNext[LaneCount - 1] = fromA[first];
-    const Lanes gain = step + steps_[i - 1] - column[before] - toNext;
-    const Lanes key = ((gain > 0 ? gain : Lanes{}) << 6) + Load(Order.Lane[n_][i]);
+    const Lanes gain = stepFrom2 + stepFrom0[i - 1] - column[before] - toNext;
+    const Lanes key = ((gain > 0 ? gain : Lanes{}) << 6) + Load(order[i]);
     best = key > best ? key : best;
   }
   const auto atLeast = [](Lanes x, Lanes y) { return x > y ? x : y; };
@@ -203,7 +218,7 @@ TwoOptResult TwoOptImprove(const PairWeights& graph, const Tour& start) {
   TourLanes tour(graph, start);
   // Every exchange makes the tour at least 1 lighter, so this ends.
   while (const auto exchange = tour.Best(graph)) {
-    tour.Apply(graph, *exchange);
+    tour.Apply(*exchange);
     ++result.Exchanges;
   }
   result.Found = tour.Vertices();
