@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstdint>
 
 #include "core/algorithms/line_lanes.h"
 #include "core/algorithms/tour_result.h"
@@ -20,32 +21,48 @@ GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
   }
   // Two vertices close their cycle with the one line; more need n lines.
   const int needed = n == 2 ? 1 : n;
-  std::array<int, MaxVertices> degree{};
-  std::array<std::array<int, 2>, MaxVertices> neighbour{};
+  // The vertices with at least one line taken and those with two, a bit each; for every
+  // vertex, four bits a vertex, its taken neighbours' letters exclusive-or'ed together, which
+  // is all the walk along the tour needs: from a vertex, the neighbour that is not the one it
+  // came from. Words in registers, where arrays would make every step wait for a store.
+  unsigned withLine = 0;
+  unsigned withTwo = 0;
+  std::uint64_t neighbours = 0;
+  int firstOfA = -1;  // A's first neighbour
 
   // Taking the lightest line still allowed, line after line, as LineLanes does. The taken
   // lines form paths; each end of a path knows the other end (a vertex without a line is a
-  // path alone). The line between the two ends of a path would close a cycle; once n - 1 lines
-  // are taken it is the one line left that gives no vertex a third line, and it was never
-  // refused before, as its ends never were the ends of one shorter path.
+  // path alone), four bits a vertex. The line between the two ends of a path would close a
+  // cycle; once n - 1 lines are taken it is the one line left that gives no vertex a third
+  // line, and it was never refused before, as its ends never were the ends of one shorter
+  // path.
   LineLanes lines(graph);
-  std::array<int, MaxVertices> otherEnd;
-  for (int v = 0; v < MaxVertices; ++v) otherEnd[v] = v;
+  std::uint64_t otherEnd = 0xfedcba9876543210;
+  const auto nibble = [](std::uint64_t word, int v) {
+    return static_cast<int>(word >> 4 * v & 15);
+  };
   while (static_cast<int>(result.Taken.size()) < needed) {
     const std::optional<WeightedLine> line = lines.Lightest();
     if (!line) break;
     result.Taken.push_back(*line);
-    neighbour[line->From][degree[line->From]++] = line->To;
-    neighbour[line->To][degree[line->To]++] = line->From;
-    const int end = otherEnd[line->From];
-    const int otherSide = otherEnd[line->To];
-    otherEnd[end] = otherSide;
-    otherEnd[otherSide] = end;
+    const int from = line->From;
+    const int to = line->To;
+    if (from == 0 && firstOfA < 0) firstOfA = to;
+    withTwo |= withLine & (1u << from | 1u << to);
+    withLine |= 1u << from | 1u << to;
+    neighbours ^= static_cast<std::uint64_t>(to) << 4 * from ^ static_cast<std::uint64_t>(from)
+                                                                   << 4 * to;
+    const int end = nibble(otherEnd, from);
+    const int otherSide = nibble(otherEnd, to);
+    otherEnd = (otherEnd & ~(std::uint64_t{15} << 4 * end)) | static_cast<std::uint64_t>(otherSide)
+                                                                  << 4 * end;
+    otherEnd = (otherEnd & ~(std::uint64_t{15} << 4 * otherSide)) | static_cast<std::uint64_t>(end)
+                                                                        << 4 * otherSide;
     // A vertex with two lines refuses the rest of its lines. The line between the new path's
     // ends is refused unless it closes the cycle through every vertex; it is the line just
     // taken when that joined two vertices without lines.
-    lines.RefuseLinesOf(degree[line->From] == 2 ? line->From : MaxVertices);
-    lines.RefuseLinesOf(degree[line->To] == 2 ? line->To : MaxVertices);
+    lines.RefuseLinesOf(withTwo >> from & 1 ? from : MaxVertices);
+    lines.RefuseLinesOf(withTwo >> to & 1 ? to : MaxVertices);
     if (static_cast<int>(result.Taken.size()) != n - 1) lines.RefuseLine(end, otherSide);
   }
 
@@ -62,10 +79,10 @@ GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
       }
     }
     int lacking = 0;
-    while (degree[lacking] == 2) ++lacking;
+    while (withTwo >> lacking & 1) ++lacking;
     result.Reason = "Greedy edge stops after " + std::to_string(result.Taken.size()) +
                     " lines: " + VertexName(lacking) + " has " +
-                    (degree[lacking] == 0 ? "no line" : "one line") +
+                    ((withLine >> lacking & 1) == 0 ? "no line" : "one line") +
                     " taken, and every line left would give a vertex a third line or close a "
                     "cycle too early.";
     return result;
@@ -76,12 +93,10 @@ GreedyEdgeResult GreedyEdgeTour(const PairWeights& graph) {
   }
   Tour tour{0};
   int previous = 0;
-  int current = std::min(neighbour[0][0], neighbour[0][1]);
+  int current = std::min(firstOfA, nibble(neighbours, 0) ^ firstOfA);
   while (current != 0) {
     tour.push_back(current);
-    // The neighbour that is not the previous vertex, without a branch that mispredicts half
-    // the time.
-    const int next = neighbour[current][0] ^ neighbour[current][1] ^ previous;
+    const int next = nibble(neighbours, current) ^ previous;
     previous = current;
     current = next;
   }

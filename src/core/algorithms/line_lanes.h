@@ -4,10 +4,10 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
-#include <cstring>
 #include <experimental/simd>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "core/algorithms/line_order.h"
 #include "core/graph/pair_weights.h"
@@ -30,6 +30,11 @@ static_assert(Missing * 256 + 255 == Refused);
 constexpr int FirstLane(int a) {
   return a * (2 * MaxVertices - a - 1) / 2;
 }
+// Where in the graph's rows, read as one run, lane L of vertex a's lines is: L plus this.
+constexpr int RowOffset(int a) {
+  return a * static_cast<int>(PairWeights::RowLanes) + a + 1 - FirstLane(a);
+}
+static_assert(Slots - 1 + RowOffset(MaxVertices - 2) < MaxVertices * PairWeights::RowLanes);
 
 struct Tables {
   // The lower half of each lane's key; 255 beyond the last pair, which makes those keys
@@ -40,10 +45,15 @@ struct Tables {
   std::array<std::array<std::int16_t, Slots>, MaxVertices + 1> Floors;
   // For every vertex count, Refused in the lanes of the lines of the vertices beyond it.
   std::array<std::array<std::int16_t, Slots>, MaxVertices + 1> Beyond;
-  // Refused at Slots alone: the Slots lanes from Slots - lane on are Refused in that lane
-  // alone.
-  std::array<std::int16_t, 2 * Slots> One;
-  std::array<int, MaxVertices> First;  // FirstLane, looked up
+  // For every pair of vertices, in either order, Refused in the lane of its line alone: a step
+  // that refuses a line loads these at once, without first working out the line's lane.
+  alignas(64) std::array<std::array<std::array<std::int16_t, Slots>, MaxVertices>, MaxVertices> One;
+  // For every vertex a below the last, -1 in the lanes of its lines to later letters; the
+  // last of them also in the lanes beyond the last pair, where its row reads NoLine.
+  std::array<std::array<std::int16_t, Slots>, MaxVertices - 1> RunOf;
+  // The first and the last vertex whose run has a lane in the block.
+  std::array<int, Blocks> FirstRow;
+  std::array<int, Blocks> LastRow;
 };
 inline constexpr Tables Table = [] {
   Tables tables{};
@@ -57,9 +67,29 @@ inline constexpr Tables Table = [] {
       for (int n = 0; n <= b; ++n) tables.Beyond[n][lane] = Refused;
     }
   }
-  tables.One.fill(Kept);
-  tables.One[Slots] = Refused;
-  for (int a = 0; a < MaxVertices; ++a) tables.First[a] = FirstLane(a);
+  for (int a = 0; a < MaxVertices; ++a) {
+    for (int b = 0; b < MaxVertices; ++b) {
+      tables.One[a][b].fill(Kept);
+      if (a < b) tables.One[a][b][FirstLane(a) + b - a - 1] = Refused;
+      if (a > b) tables.One[a][b][FirstLane(b) + a - b - 1] = Refused;
+    }
+  }
+  for (int a = 0; a + 1 < MaxVertices; ++a) {
+    const int end = a + 2 == MaxVertices ? static_cast<int>(Slots) : FirstLane(a + 1);
+    for (int lane = FirstLane(a); lane < end; ++lane) tables.RunOf[a][lane] = -1;
+  }
+  for (std::size_t block = 0; block < Blocks; ++block) {
+    tables.FirstRow[block] = MaxVertices;
+    tables.LastRow[block] = -1;
+    for (int a = 0; a + 1 < MaxVertices; ++a) {
+      for (std::size_t lane = block * Lanes::size(); lane < (block + 1) * Lanes::size(); ++lane) {
+        if (tables.RunOf[a][lane] != 0) {
+          tables.FirstRow[block] = std::min(tables.FirstRow[block], a);
+          tables.LastRow[block] = std::max(tables.LastRow[block], a);
+        }
+      }
+    }
+  }
   return tables;
 }();
 
@@ -109,28 +139,16 @@ class LineLanes {
     }
   }
 
-  // The lines among the graph's first VertexCount vertices. Each row of the graph from the
-  // lane after its vertex on is the run of lanes of that vertex's lines to later letters:
-  // the rows are copied in turn, each over what the one before wrote beyond its run.
+  // The lines among the graph's first VertexCount vertices. The run of lanes of vertex a's
+  // lines to later letters is row a of the graph from lane a + 1 on, so each block of lanes
+  // is read straight from the rows it spans, one load and mask a row; an intermediate copy
+  // would have to wait for its stores.
   explicit LineLanes(const PairWeights& graph) {
-    using namespace line_lanes;
-    static_assert(Slots >= MaxLines + 2 && PairWeights::RowLanes >= MaxVertices + 2);
-    constexpr std::size_t Run = 2 * Lanes::size();
-    std::array<std::int16_t, FirstLane(MaxVertices - 2) + Run> weights;
-    for (int a = 0; a + 1 < MaxVertices; ++a) {
-      // Row a from lane a + 1, one row and a few lanes of the next at most.
-      static_assert(MaxVertices - 1 + Run <= 2 * PairWeights::RowLanes);
-      std::memcpy(weights.data() + FirstLane(a), graph.RowOf(a) + a + 1,
-                  Run * sizeof(std::int16_t));
+    // Block by block with the block a constant, so that its rows and their offsets are.
+    [&]<std::size_t... Block>(std::index_sequence<Block...>) {
+      (WeighBlock<Block>(graph), ...);
     }
-    const Lanes missing = Missing;
-    for (std::size_t block = 0; block < Blocks; ++block) {
-      const Lanes weight = std::experimental::min(
-          Lanes(weights.data() + block * Lanes::size(), std::experimental::element_aligned),
-          missing);
-      keys_[block] = std::experimental::max(weight * 256 + Load(Table.Pairs, block),
-                                            Load(Table.Beyond[graph.VertexCount], block));
-    }
+    (std::make_index_sequence<Blocks>{});
   }
 
   // The lightest line not refused; nothing when no line is left.
@@ -153,12 +171,9 @@ class LineLanes {
   // The line between two vertices.
   void RefuseLine(int a, int b) {
     assert(a != b && a >= 0 && b >= 0 && a < MaxVertices && b < MaxVertices);
-    const int low = std::min(a, b);
-    const int lane = line_lanes::Table.First[low] + std::max(a, b) - low - 1;
-    const std::int16_t* one = line_lanes::Table.One.data() + line_lanes::Slots - lane;
     for (std::size_t block = 0; block < Blocks; ++block) {
-      keys_[block] = std::experimental::max(
-          keys_[block], Lanes(one + block * Lanes::size(), std::experimental::element_aligned));
+      keys_[block] = std::experimental::max(keys_[block],
+                                            line_lanes::Load(line_lanes::Table.One[a][b], block));
     }
   }
   // Every line between two sets of vertices without a common one, each given by all its
@@ -184,6 +199,20 @@ class LineLanes {
   }
 
  private:
+  template <std::size_t Block>
+  void WeighBlock(const PairWeights& graph) {
+    using namespace line_lanes;
+    Lanes weight = 0;
+    for (int a = Table.FirstRow[Block]; a <= Table.LastRow[Block]; ++a) {
+      const Lanes run(graph.RowOf(0) + Block * Lanes::size() + RowOffset(a),
+                      std::experimental::element_aligned);
+      weight |= run & Load(Table.RunOf[a], Block);
+    }
+    keys_[Block] = std::experimental::max(
+        std::experimental::min(weight, Lanes(Missing)) * 256 + Load(Table.Pairs, Block),
+        Load(Table.Beyond[graph.VertexCount], Block));
+  }
+
   static Lanes Floor(int vertex, std::size_t block) {
     assert(vertex >= 0 && vertex <= MaxVertices);
     return line_lanes::Load(line_lanes::Table.Floors[vertex], block);
