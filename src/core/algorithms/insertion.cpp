@@ -36,7 +36,70 @@ Tour InsertionResult::TourAfter(std::size_t inserted) const {
   return tour;
 }
 
-InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
+namespace {
+
+namespace stdx = std::experimental;
+// One lane per vertex in two SSE2 registers; the six lanes beyond the ten vertices never take
+// part. Each step weighs its choice for every vertex at once, without a branch on the weights.
+using VertexLanes = stdx::fixed_size_simd<std::int16_t, 16>;
+static_assert(VertexLanes::size() == PairWeights::RowLanes &&
+              PairWeights::RowAlignment % stdx::memory_alignment_v<VertexLanes> == 0);
+using LaneRow = std::array<std::int16_t, VertexLanes::size()>;
+constexpr std::int16_t High = std::numeric_limits<std::int16_t>::max();
+constexpr std::int16_t Low = std::numeric_limits<std::int16_t>::min();
+
+// Weights times 16, the low four bits left for a vertex or a place in the tour, so that the
+// smallest of such keys is the lightest with the earliest vertex or place. A missing line
+// counts NoLine: above every weight times 3, so that an increase over a missing line stays
+// above Unplaced, and small enough that the sums stay within 16 bits.
+constexpr int NoLineKey = PairWeights::NoLine * 16;
+constexpr int Unplaced = 600 * 16;
+static_assert(2 * NoLineKey + 16 * MaxWeight + 15 <= High &&
+              NoLineKey - 32 * MaxWeight > Unplaced && Unplaced > 3 * 16 * MaxWeight + 15);
+
+template <class Lane>
+constexpr std::array<LaneRow, MaxVertices + 1> LaneTable(Lane lane) {
+  std::array<LaneRow, MaxVertices + 1> rows;
+  for (int v = 0; v <= MaxVertices; ++v) {
+    for (int u = 0; u < static_cast<int>(VertexLanes::size()); ++u) rows[v][u] = lane(v, u);
+  }
+  return rows;
+}
+// High in the lane of vertex v, Low in the others.
+alignas(32) constexpr auto VertexFloors = LaneTable([](int v, int u) {
+  return u == v ? High : Low;
+});
+// High in the lanes from vertex count n on, Low below them.
+alignas(32) constexpr auto CountFloors = LaneTable([](int n, int u) {
+  return u >= n ? High : Low;
+});
+// Lane u holds u.
+alignas(32) constexpr LaneRow LaneNumbers = LaneTable([](int, int u) { return u; })[0];
+
+VertexLanes Lanes(const std::int16_t* values) {
+  return VertexLanes(values, stdx::vector_aligned);
+}
+VertexLanes Lanes(const LaneRow& values) {
+  return Lanes(values.data());
+}
+
+// The smallest of weight * 16 + lane over the lanes of keys (weight * 16 + anything): the
+// lightest, the earliest lane on equal weights. For the farthest rule the order is
+// |weight - 200| instead (99 to 301 for lines, 700 for NoLine), least for the heaviest line.
+template <InsertionRule Rule>
+[[gnu::always_inline]] inline std::int16_t LeastKey(const VertexLanes& keys) {
+  if constexpr (Rule == InsertionRule::Farthest) {
+    return stdx::hmin((stdx::abs((keys >> 4) - 200) << 4) | Lanes(LaneNumbers));
+  } else {
+    return stdx::hmin((keys & static_cast<std::int16_t>(-16)) | Lanes(LaneNumbers));
+  }
+}
+
+template <InsertionRule Rule>
+InsertionResult InsertionTourBy(const PairWeights& graph) {
+  constexpr bool farthest = Rule == InsertionRule::Farthest;
+  // Where the least key of LeastKey means that no vertex has a line.
+  constexpr int NoLineOrder = (farthest ? 700 : PairWeights::NoLine) * 16;
   const int n = graph.VertexCount;
   assert(n >= 1 && n <= MaxVertices);
   InsertionResult result;
@@ -44,133 +107,94 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
     result.Found = Tour{0};
     return result;
   }
-  const bool farthest = rule == InsertionRule::Farthest;
+  const auto row = [&graph](int t) { return Lanes(graph.RowOf(t)) * 16; };
+  // High in the lanes of the tour's vertices and beyond the vertex count, which take no part
+  // in a choice.
+  VertexLanes inside = stdx::max(Lanes(CountFloors[n]), Lanes(VertexFloors[0]));
+  int start = -1;
   for (int v = 1; v < n; ++v) {
     if (!Joined(graph, 0, v)) continue;
     const int w = W(graph, 0, v);
-    if (result.Start < 0 ||
-        (farthest ? w > W(graph, 0, result.Start) : w < W(graph, 0, result.Start))) {
-      result.Start = v;
-    }
+    if (start < 0 || (farthest ? w > W(graph, 0, start) : w < W(graph, 0, start))) start = v;
   }
-  if (result.Start < 0) {
+  if (start < 0) {
     result.Reason = "A has no line, so the tour cannot start.";
     return result;
   }
-
-  namespace stdx = std::experimental;
-  using VertexLanes = stdx::fixed_size_simd<std::int16_t, 16>;
-  static_assert(VertexLanes::size() == PairWeights::RowLanes &&
-                PairWeights::RowAlignment % stdx::memory_alignment_v<VertexLanes> == 0);
-  // Weights times 16, the low four bits left for a vertex or a place in the tour, so that the
-  // smallest of such keys is the lightest with the earliest vertex or place. A missing line
-  // counts NoLine: above every weight times 3, so that an increase over a missing line stays
-  // above Unplaced, and small enough that the sums stay within 16 bits.
-  constexpr int NoLine = PairWeights::NoLine * 16;
-  constexpr int Unplaced = 600 * 16;
-  constexpr std::int16_t High = std::numeric_limits<std::int16_t>::max();
-  constexpr std::int16_t Low = std::numeric_limits<std::int16_t>::min();
-  static_assert(2 * NoLine + 16 * MaxWeight + 15 <= High && NoLine - 32 * MaxWeight > Unplaced &&
-                Unplaced > 3 * 16 * MaxWeight + 15);
-  // The weights from t to every vertex, one lane per vertex in two SSE2 registers; the six
-  // lanes beyond the ten vertices never take part. Each step weighs its choice for every
-  // vertex at once, without a branch on the weights.
-  const auto row = [&graph](int t) {
-    return VertexLanes(graph.RowOf(t), stdx::vector_aligned) * 16;
-  };
-  // floors[v]: High in the lanes of vertex v and beyond the vertex count, Low in the others.
-  // insideFloor, the maximum of those of the tour's vertices, takes them out of every choice.
-  static constexpr auto floors = [] {
-    std::array<std::array<std::int16_t, VertexLanes::size()>, MaxVertices + 1> rows;
-    for (int v = 0; v <= MaxVertices; ++v) {
-      for (int u = 0; u < static_cast<int>(VertexLanes::size()); ++u) {
-        rows[v][u] = u == v || u >= MaxVertices ? High : Low;
-      }
-    }
-    return rows;
-  }();
-  const auto floor = [](int v) { return VertexLanes(floors[v].data(), stdx::element_aligned); };
-  alignas(stdx::memory_alignment_v<VertexLanes>) static constexpr auto lanes = [] {
-    std::array<std::int16_t, VertexLanes::size()> values;
-    for (std::size_t u = 0; u < values.size(); ++u) values[u] = static_cast<std::int16_t>(u);
-    return values;
-  }();
-  const VertexLanes lane(lanes.data(), stdx::vector_aligned);
-  VertexLanes insideFloor = floor(MaxVertices);
-  for (int v = n; v < MaxVertices; ++v) insideFloor = stdx::max(insideFloor, floor(v));
-  // Every outside vertex's lightest line to a tour vertex as weight * 16 + that vertex, the
-  // earlier letter on equal weights; NoLine and more where it has none.
-  VertexLanes distance = High;
-  const auto enter = [&](int t) {
-    insideFloor = stdx::max(insideFloor, floor(t));
-    distance = stdx::min(distance, row(t) + static_cast<std::int16_t>(t));
-  };
-  enter(0);
-  enter(result.Start);
+  result.Start = start;
+  const VertexLanes fromA = row(0);
 
   // The tour four bits a position, A at both ends: an insertion shifts the later positions
   // in one register instead of moving them one by one.
-  std::uint64_t tour = static_cast<std::uint64_t>(result.Start) << 4;
+  std::uint64_t tour = static_cast<std::uint64_t>(start) << 4;
   const auto vertexAt = [&tour](int p) { return static_cast<int>(tour >> 4 * p & 15); };
   // For the tour's step from vertex i to the next one, what putting each vertex between them
   // adds, times 16: the rows of both ends less the step. Every tour vertex starts one step, so
   // that an insertion reweighs two of them and the others stay as they are.
-  // Kept as numbers, not as vectors, so that a lane of a step reads as one number.
-  alignas(stdx::memory_alignment_v<VertexLanes>)
-      std::array<std::array<std::int16_t, VertexLanes::size()>, MaxVertices>
-          stepFrom;
-  const auto stepLanes = [&stepFrom](int i) {
-    return VertexLanes(stepFrom[i].data(), stdx::vector_aligned);
-  };
+  alignas(stdx::memory_alignment_v<VertexLanes>) std::array<LaneRow, MaxVertices + 1> stepFrom;
   const auto weighStep = [&](int i, const VertexLanes& fromI, int j, const VertexLanes& fromJ) {
     const VertexLanes added = fromI + fromJ - static_cast<std::int16_t>(16 * W(graph, i, j));
     added.copy_to(stepFrom[i].data(), stdx::vector_aligned);
+    return added;
   };
-  weighStep(0, row(0), result.Start, row(result.Start));
-  stepFrom[result.Start] = stepFrom[0];
-  const VertexLanes one = 1;
+  // Cheapest: the places are weighed over a copy of the tour in which the two steps the last
+  // insertion made lead to the row Unweighed, where no place is cheapest, and then over those
+  // two steps as they were just weighed, so that the search over the other steps need not
+  // wait for their rows to be stored. Unweighed leaves room for a place to be added.
+  constexpr int Unweighed = MaxVertices;
+  stepFrom[Unweighed].fill(High - 15);
+  std::uint64_t placesTour = tour;
+  int lastAt = -1;  // no insertion yet
+  VertexLanes madeBefore = High;
+  VertexLanes madeAfter = High;
+  const VertexLanes fromStart = row(start);
+  weighStep(0, fromA, start, fromStart);
+  stepFrom[start] = stepFrom[0];
+  inside = stdx::max(inside, Lanes(VertexFloors[start]));
+  // Every outside vertex's lightest line to a tour vertex as weight * 16 + that vertex, the
+  // earlier letter on equal weights; NoLine and more where it has none.
+  VertexLanes distance = stdx::min(fromA, fromStart + static_cast<std::int16_t>(start));
+  // Nearest and farthest: the key of the next vertex, chosen as soon as the one before is,
+  // so that the choice runs alongside the search for the place of the one before.
+  std::int16_t nextKey = LeastKey<Rule>(stdx::max(distance, inside));
 
   for (int size = 2; size < n; ++size) {
     const std::size_t step = result.Steps.size() + 2;
     InsertionStep chosen;
     int k = 0;
+    VertexLanes fromK;  // k's row, read before anything is stored into the result
     // The chosen vertex's cheapest place as increase * 16 + place, the earliest on equal
     // increases; Unplaced and more where no two consecutive tour vertices are both joined to
     // it.
     int best = High;
-    if (rule == InsertionRule::Cheapest) {
+    if constexpr (Rule == InsertionRule::Cheapest) {
       // Every vertex's at once.
       VertexLanes places = High;
       VertexLanes place = 0;
-      std::uint64_t rest = tour;
+      std::uint64_t rest = placesTour;
       for (int p = 0; p < size; ++p, rest >>= 4) {
-        places = stdx::min(places, stepLanes(rest & 15) + place);
-        place += one;
+        places = stdx::min(places, Lanes(stepFrom[rest & 15]) + place);
+        place += static_cast<std::int16_t>(1);
       }
-      const VertexLanes increase = stdx::max(places, insideFloor) >> 4;
-      const std::int16_t least = stdx::hmin(increase);
-      if (least >= Unplaced / 16) {
+      if (lastAt >= 0) {
+        places = stdx::min(places, stdx::min(madeBefore + static_cast<std::int16_t>(lastAt),
+                                             madeAfter + static_cast<std::int16_t>(lastAt + 1)));
+      }
+      const std::int16_t key = LeastKey<Rule>(stdx::max(places, inside));
+      if (key >= Unplaced) {
         result.Reason = StepText(step) +
                         "no vertex outside the tour has a place: none is joined to two "
                         "neighbours on the tour.";
         return result;
       }
-      // The earliest letter of those with the least increase.
-      k = stdx::find_first_set(increase == least);
+      k = key & 15;
       best = places[k];
     } else {
-      // Each vertex's distance, 900 and up for one inside the tour or without a line to it.
-      // The nearest rule takes the least; the farthest rule the greatest, which has the least
-      // |distance - 200| (99 to 301), where the others are 700 and up. One key per vertex,
-      // that order times 16 plus the vertex, so that the smallest key is also the earliest
-      // letter on equal distances and says which vertex it is.
-      const VertexLanes weight = stdx::max(distance, insideFloor) >> 4;
-      const VertexLanes order = farthest ? stdx::abs(weight - 200) : weight;
-      const std::int16_t key = stdx::hmin(order * 16 + lane);
-      if (key >= (farthest ? 700 : 900) * 16) {
+      const std::int16_t key = nextKey;
+      if (key >= NoLineOrder) {
         FixedList<int, MaxVertices> outside;
         for (int v = 1; v < n; ++v) {
-          if (insideFloor[v] != High) outside.push_back(v);
+          if (inside[v] != High) outside.push_back(v);
         }
         result.Reason = StepText(step) +
                         (outside.size() == 1 ? VertexName(outside[0]) + " has"
@@ -181,9 +205,19 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
       k = key & 15;
       chosen.Distance = distance[k] >> 4;
       chosen.DistanceTo = distance[k] & 15;
+      fromK = row(k);
+      inside = stdx::max(inside, Lanes(VertexFloors[k]));
+      distance = stdx::min(distance, fromK + static_cast<std::int16_t>(k));
+      nextKey = LeastKey<Rule>(stdx::max(distance, inside));
+      const std::int16_t* placesOfK = stepFrom[0].data() + k;
+      // Two positions at a time: the one after the end is A's step again, which comes after
+      // its first place and so is never the earliest cheapest.
+      const auto placeAt = [&](std::uint64_t rest, int p) {
+        return placesOfK[(rest & 15) * VertexLanes::size()] + p;
+      };
       std::uint64_t rest = tour;
-      for (int p = 0; p < size; ++p, rest >>= 4) {
-        best = std::min(best, stepFrom[rest & 15][k] + p);
+      for (int p = 0; p < size; p += 2, rest >>= 8) {
+        best = std::min(best, std::min(placeAt(rest, p), placeAt(rest >> 4, p + 1)));
       }
       if (best >= Unplaced) {
         result.Reason = StepText(step) + VertexName(k) +
@@ -200,14 +234,33 @@ InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
     result.Steps.push_back(chosen);
     const std::uint64_t kept = (std::uint64_t{1} << 4 * (at + 1)) - 1;
     tour = (tour & kept) | static_cast<std::uint64_t>(k) << 4 * (at + 1) | (tour & ~kept) << 4;
-    const VertexLanes fromK = row(k);
-    weighStep(chosen.After, row(chosen.After), k, fromK);
-    weighStep(k, fromK, chosen.Before, row(chosen.Before));
-    enter(k);
+    if constexpr (Rule == InsertionRule::Cheapest) fromK = row(k);
+    madeBefore = weighStep(chosen.After, row(chosen.After), k, fromK);
+    madeAfter = weighStep(k, fromK, chosen.Before, row(chosen.Before));
+    if constexpr (Rule == InsertionRule::Cheapest) {
+      inside = stdx::max(inside, Lanes(VertexFloors[k]));
+      lastAt = at;
+      const std::uint64_t madeSteps = std::uint64_t{0xff} << 4 * at;
+      placesTour = (tour & ~madeSteps) | (Unweighed * std::uint64_t{0x11} << 4 * at);
+    }
   }
   Tour& found = result.Found.emplace();
   for (int p = 0; p <= n; ++p) found.push_back(vertexAt(p));
   return result;
+}
+
+}  // namespace
+
+InsertionResult InsertionTour(const PairWeights& graph, InsertionRule rule) {
+  switch (rule) {
+    case InsertionRule::Nearest:
+      return InsertionTourBy<InsertionRule::Nearest>(graph);
+    case InsertionRule::Farthest:
+      return InsertionTourBy<InsertionRule::Farthest>(graph);
+    case InsertionRule::Cheapest:
+      break;
+  }
+  return InsertionTourBy<InsertionRule::Cheapest>(graph);
 }
 
 namespace {
