@@ -156,7 +156,10 @@ InsertionResult InsertionTourBy(const PairWeights& graph) {
   VertexLanes distance = stdx::min(fromA, fromStart + static_cast<std::int16_t>(start));
   // Nearest and farthest: the key of the next vertex, chosen as soon as the one before is,
   // so that the choice runs alongside the search for the place of the one before.
-  std::int16_t nextKey = LeastKey<Rule>(stdx::max(distance, inside));
+  std::int16_t nextKey = 0;
+  if constexpr (Rule != InsertionRule::Cheapest) {
+    nextKey = LeastKey<Rule>(stdx::max(distance, inside));
+  }
 
   for (int size = 2; size < n; ++size) {
     const std::size_t step = result.Steps.size() + 2;
